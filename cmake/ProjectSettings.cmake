@@ -1,0 +1,55 @@
+# Compiler settings shared by every target of the project.
+
+option(HOTSPOT_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+
+add_compile_options(-Wall -Wextra -Wnon-virtual-dtor -Woverloaded-virtual)
+add_compile_definitions(
+    QT_NO_FOREACH
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+    QT_USE_QSTRINGBUILDER
+    QT_DISABLE_DEPRECATED_BEFORE=0x050F00)
+
+if(HOTSPOT_SANITIZE)
+    set(_sanitize -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_compile_options(${_sanitize})
+    add_link_options(${_sanitize})
+endif()
+
+# Libraries refuse undefined symbols at link time rather than at load time on a device.
+set(HOTSPOT_NO_UNDEFINED "LINKER:--no-undefined")
+
+# hotspot_add_test(<name> SOURCES <files...> [LIBS <targets...>])
+# One QtTest executable per unit, run headless.
+function(hotspot_add_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBS})
+    add_test(NAME ${name} COMMAND ${name} -platform offscreen)
+    set_tests_properties(${name} PROPERTIES
+        TIMEOUT 120
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# hotspot_add_generated_resource(<target> NAME <name> PREFIX <prefix> FILES <files...>
+#                                [RCC_OPTIONS <options...>])
+# Compiles files that the build itself produces (translations, generated images) into a Qt
+# resource of <target>. The files are addressed by their file names under <prefix>.
+function(hotspot_add_generated_resource target)
+    cmake_parse_arguments(ARG "" "NAME;PREFIX" "FILES;RCC_OPTIONS" ${ARGN})
+    set(qrc ${CMAKE_CURRENT_BINARY_DIR}/${ARG_NAME}.qrc)
+    set(cpp ${CMAKE_CURRENT_BINARY_DIR}/qrc_${ARG_NAME}.cpp)
+    set(entries "")
+    foreach(file IN LISTS ARG_FILES)
+        get_filename_component(alias ${file} NAME)
+        string(APPEND entries "    <file alias=\"${alias}\">${file}</file>\n")
+    endforeach()
+    file(GENERATE OUTPUT ${qrc} CONTENT
+        "<RCC>\n  <qresource prefix=\"${ARG_PREFIX}\">\n${entries}  </qresource>\n</RCC>\n")
+    add_custom_command(OUTPUT ${cpp}
+        COMMAND Qt5::rcc --name ${ARG_NAME} ${ARG_RCC_OPTIONS} --output ${cpp} ${qrc}
+        DEPENDS ${qrc} ${ARG_FILES}
+        COMMENT "Compiling resource ${ARG_NAME}"
+        VERBATIM)
+    set_source_files_properties(${cpp} PROPERTIES SKIP_AUTOGEN ON GENERATED ON)
+    target_sources(${target} PRIVATE ${cpp})
+endfunction()

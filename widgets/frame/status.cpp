@@ -1,0 +1,401 @@
+#include "status.h"
+#include "ui_status.h"
+
+#include "core.h"
+
+#include <QDebug>
+
+namespace {
+
+QString statusImage(const char *name)
+{
+    return QStringLiteral(":/ui/images/status/") + QLatin1String(name);
+}
+
+} // namespace
+
+Status::Status(QWidget *parent)
+    : QLabel(parent, Qt::FramelessWindowHint)
+    , ui(new Ui_Status)
+{
+    ui->setupUi(this);
+    setFocusPolicy(Qt::NoFocus);
+    ui->horizontalLayout_2->setContentsMargins(10, 0, 4, 0);
+    ui->specialCharLabel->hide();
+    ui->charLabel->hide();
+
+    setUIStatusCall(false);
+    setUIStatusConnectMobile(false);
+    setUIStatusConnectAOM(false);
+    setUIStatusConnectZenda(false);
+    setUIStatusUpgrade(false);
+    setUIStatusLock(false);
+    setUIStatusWifiHotspot(false);
+    setUIStatusReplaceScreen(UIStatusReplaceScreenOff);
+    setUIStatusBluetoothHeadset(UIStatusBluetoothHeadsetOff);
+    setUIStatusHeadSet(UIStatusHeadsetOff);
+    setUIStatusWifi(UIStatusWifiOff);
+    setUIStatusAGMode(UIStatusAGOff);
+    setUIStatusBTHeadsetPairing(UIStatusBTHeadsetPairingOff);
+    setStatusIcon_isCall(false);
+    setPresence(PresenceOnline);
+    setPresenceIconVisible(true);
+
+    connect(&m_callTimer, &QTimer::timeout, this, &Status::callTimeout);
+    connect(&m_clockTimer, &QTimer::timeout, this, &Status::timeout);
+    m_clockTimer.start(1000);
+    timeout();
+
+    m_displayRssi = qEnvironmentVariable("DISPLAY_RSSI");
+
+    QFont font;
+    font.setPointSize(18);
+    ui->titleLabel->setFont(font);
+    ui->timeLabel->setFont(font);
+}
+
+Status::~Status()
+{
+    m_clockTimer.stop();
+    delete ui;
+}
+
+void Status::setTitle(const QString &title)
+{
+    if (m_disabledUpdateTitle) {
+        qDebug() << "Status::setTitle m_disabledUpdateTitle:" << true;
+        return;
+    }
+    ui->titleLabel->setText(title);
+    ui->titleLabel->update();
+}
+
+QString Status::title() const
+{
+    return ui->titleLabel->text();
+}
+
+int Status::titleLabelWidgetWidth() const
+{
+    const QLabel *const counted[] = {
+        ui->statusUpgrade,       ui->statusLock,          ui->statusScreen,
+        ui->statusConnectZenda,  ui->statusConnectAOM,    ui->statusConnectMobile,
+        ui->statusBTHSetPairing, ui->statusBlutoothHeadset, ui->statusHeadset,
+        ui->statusAGMode,        ui->statusWiFiHotspot,   ui->statusWifi,
+        ui->specialCharLabel,    ui->charLabel,           ui->timeLabel,
+    };
+    int available = width();
+    for (const QLabel *label : counted) {
+        if (!label->isHidden())
+            available -= label->width();
+    }
+    return qMin(available, 300);
+}
+
+// Shows a multi-valued indicator: value 0 hides the label, any other shows the given image.
+void Status::showIndicator(QLabel *label, int value, const QString &image)
+{
+    if (value == 0) {
+        label->hide();
+        return;
+    }
+    label->setPixmap(QPixmap(image));
+    label->show();
+}
+
+void Status::setUIStatusHeadSet(UIStatusHeadset value)
+{
+    if (uint(value) > 3) {
+        qDebug() << "Status::setUIStatusHeadSet invaild value! noupdate!";
+        return;
+    }
+    const UIStatusHeadset old = m_headset;
+    m_headset = value;
+    emit changeHeadset(value);
+    static const char *const images[] = {"", "icon_hadeset.png", "icon_hadeset_EHS.png",
+                                         "icon_hadeset_earjack.png"};
+    showIndicator(ui->statusHeadset, value, statusImage(images[value]));
+    if (value != old)
+        emit statusInfoChanged();
+}
+
+void Status::setUIStatusBluetoothHeadset(UIStatusBluetoothHeadset value)
+{
+    if (uint(value) > 2) {
+        qDebug() << "Status::setUIStatusBluetoothHeadset invaild value! noupdate!";
+        return;
+    }
+    const UIStatusBluetoothHeadset old = m_bluetoothHeadset;
+    m_bluetoothHeadset = value;
+    emit changeBluetoothHeadset(value);
+    static const char *const images[] = {"", "icon_hadeset_blue.png", "icon_hadeset_blue_dim.png"};
+    showIndicator(ui->statusBlutoothHeadset, value, statusImage(images[value]));
+    if (value != old)
+        emit statusInfoChanged();
+}
+
+void Status::setUIStatusReplaceScreen(UIStatusReplaceScreen value)
+{
+    if (uint(value) > 4) {
+        qDebug() << "Status::setUIStatusReplaceScreen invalid value! noupdate!";
+        return;
+    }
+    const UIStatusReplaceScreen old = m_replaceScreen;
+    emit changeReplaceScreen(value);
+    m_replaceScreen = value;
+    if (value == UIStatusReplaceScreenOff) {
+        ui->statusScreen->hide();
+        emit changeCamOff(true);
+    } else {
+        qDebug() << "Status::setUIStatusReplaceScreen value!!!" << int(value);
+        static const char *const images[] = {"", "icon_view_off.png", "icon_view_on.png",
+                                             "icon_view_off_dim.png", "icon_view_on_dim.png"};
+        showIndicator(ui->statusScreen, value, statusImage(images[value]));
+        emit changeCamOff(false);
+    }
+    if (value != old)
+        emit statusInfoChanged();
+}
+
+void Status::setUIStatusWifi(UIStatusWifi value)
+{
+    if (uint(value) > 6) {
+        qDebug() << "Status::setUIStatusWifi invaild value! noupdate!";
+        return;
+    }
+    const UIStatusWifi old = m_wifi;
+    m_wifi = value;
+    emit changeWifi(value);
+    static const char *const images[] = {"",
+                                         "icon_wifi_unknown.png",
+                                         "icon_wifi_step0_press.png",
+                                         "icon_wifi_step1_press.png",
+                                         "icon_wifi_step2_press.png",
+                                         "icon_wifi_step3_press.png",
+                                         "icon_wifi_step4_press.png"};
+    showIndicator(ui->statusWifi, value,
+                  QStringLiteral(":/ui/images/") + QLatin1String(images[value]));
+    if (value != old)
+        emit statusInfoChanged();
+}
+
+void Status::setUIStatusAGMode(UIStatusAG value)
+{
+    if (uint(value) > 2) {
+        qDebug() << "Status::setUIStatusAG invalid value! noupdate!";
+        return;
+    }
+    const UIStatusAG old = m_agMode;
+    m_agMode = value;
+    emit changeAGMode(value);
+    static const char *const images[] = {"", "icon_AG.png", "icon_AG_dim.png"};
+    showIndicator(ui->statusAGMode, value, statusImage(images[value]));
+    if (value != old)
+        emit statusInfoChanged();
+}
+
+void Status::setUIStatusBTHeadsetPairing(UIStatusBTHeadsetPairing value)
+{
+    if (uint(value) > 2) {
+        qDebug() << "Status::setUIStatusBTHeadsetPairing invaild value! noupdate!";
+        return;
+    }
+    const UIStatusBTHeadsetPairing old = m_btHeadsetPairing;
+    m_btHeadsetPairing = value;
+    emit changeBTHsetPairing(value);
+    static const char *const images[] = {"", "icon_status_bthset.png",
+                                         "icon_status_bthset_dim.png"};
+    showIndicator(ui->statusBTHSetPairing, value, statusImage(images[value]));
+    if (value != old)
+        emit statusInfoChanged();
+}
+
+// The on/off indicators only record their state during the in-call layout; leaving it shows
+// what was recorded.
+void Status::setOnOffIndicator(bool &flag, bool on, QLabel *label)
+{
+    const bool old = flag;
+    flag = on;
+    if (m_statusIcon_isCall)
+        return;
+    label->setVisible(on);
+    if (on != old)
+        emit statusInfoChanged();
+}
+
+void Status::setUIStatusLock(bool on)
+{
+    setOnOffIndicator(m_lock, on, ui->statusLock);
+}
+
+void Status::setUIStatusUpgrade(bool on)
+{
+    setOnOffIndicator(m_upgrade, on, ui->statusUpgrade);
+}
+
+void Status::setUIStatusConnectMobile(bool on)
+{
+    qDebug() << "Status::setUIStatusConnectMobile value:" << on;
+    setOnOffIndicator(m_connectMobile, on, ui->statusConnectMobile);
+}
+
+void Status::setUIStatusWifiHotspot(bool on)
+{
+    qDebug() << "Status::setUIStatusWifiHotspot value:" << on;
+    setOnOffIndicator(m_wifiHotspot, on, ui->statusWiFiHotspot);
+}
+
+void Status::setUIStatusConnectAOM(bool on)
+{
+    qDebug() << "Status::setUIStatusConnectAOM value:" << on;
+    setOnOffIndicator(m_connectAOM, on, ui->statusConnectAOM);
+}
+
+void Status::setUIStatusConnectZenda(bool on)
+{
+    qDebug() << "Status::setUIStatusConnectZenda value:" << on;
+    setOnOffIndicator(m_connectZenda, on, ui->statusConnectZenda);
+}
+
+void Status::setUIStatusCall(bool on)
+{
+    m_call = on;
+    if (!on) {
+        ui->statusCall->hide();
+        m_callTimer.stop();
+        return;
+    }
+    if (!m_statusIcon_isCall)
+        return;
+    ui->statusCall->show();
+    m_callFrame = 0;
+    m_callTimer.start(1000);
+    callTimeout();
+}
+
+void Status::callTimeout()
+{
+    const QString image = m_callFrame == 0
+        ? statusImage("icon_dial_line.png")
+        : QStringLiteral(":/ui/images/status/icon_dial_line_%1.png")
+              .arg(m_callFrame, 2, 10, QLatin1Char('0'));
+    ui->statusCall->setPixmap(QPixmap(image));
+    m_callFrame = m_callFrame <= 4 ? m_callFrame + 1 : 0;
+}
+
+void Status::setStatusIcon_isCall(bool isCall)
+{
+    const bool old = m_statusIcon_isCall;
+    m_statusIcon_isCall = isCall;
+    ui->presenceLabel->setVisible(!isCall);
+
+    setUpdatesEnabled(false);
+    if (isCall) {
+        if (m_displayRssi.isEmpty())
+            ui->titleLabel->hide();
+        ui->statusLock->hide();
+        ui->statusUpgrade->hide();
+        ui->statusConnectAOM->hide();
+        ui->statusConnectZenda->hide();
+        ui->statusConnectMobile->hide();
+        ui->statusBTHSetPairing->setVisible(m_btHeadsetPairing != UIStatusBTHeadsetPairingOff);
+        ui->horizontalSpacer_3->changeSize(300, 11, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    } else {
+        ui->titleLabel->show();
+        const std::pair<bool, QLabel *> recorded[] = {
+            {m_lock, ui->statusLock},
+            {m_upgrade, ui->statusUpgrade},
+            {m_connectAOM, ui->statusConnectAOM},
+            {m_connectZenda, ui->statusConnectZenda},
+            {m_connectMobile, ui->statusConnectMobile},
+            {m_btHeadsetPairing != UIStatusBTHeadsetPairingOff, ui->statusBTHSetPairing},
+        };
+        for (const auto &[on, label] : recorded) {
+            if (on)
+                label->show();
+        }
+        ui->horizontalSpacer_3->changeSize(4, 11, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    }
+    ui->horizontalLayout->invalidate();
+    setUpdatesEnabled(true);
+    update();
+    if (isCall != old)
+        emit statusInfoChanged();
+}
+
+void Status::setIMEStatus(IMEStatus status)
+{
+    switch (status) {
+    case IMEStatusOff:
+    case IMEStatusSymbol:
+    case IMEStatusDialNumber:
+    case IMEStatusHidden:
+        ui->specialCharLabel->hide();
+        ui->charLabel->hide();
+        ui->timeLabel->show();
+        return;
+    default:
+        break;
+    }
+    ui->specialCharLabel->show();
+    const char *image = nullptr;
+    switch (status) {
+    case IMEStatusKorean:
+        image = (theCore && theCore->language() == 0) ? "indicator_language_hangul.png"
+                                                       : "indicator_language_english_01.png";
+        break;
+    case IMEStatusEnglishLower:
+        image = "indicator_language_english_01.png";
+        break;
+    case IMEStatusEnglishUpper:
+        image = "indicator_language_english.png";
+        break;
+    case IMEStatusNumber:
+        image = "indicator_language_number.png";
+        break;
+    default:
+        break;
+    }
+    if (image)
+        ui->charLabel->setPixmap(QPixmap(statusImage(image)));
+    ui->charLabel->show();
+    ui->timeLabel->hide();
+    update();
+}
+
+void Status::setPresence(Presence value)
+{
+    if (uint(value) > 6) {
+        qDebug() << "Status::setPresence not define type!";
+        return;
+    }
+    static const char *const images[] = {
+        "icon_presence_online.png", "icon_presence_meeting.png", "icon_presence_food.png",
+        "icon_presence_offline.png", "icon_presence_danger.png", "icon_presence_different.png",
+        "icon_presence_logout.png"};
+    ui->presenceLabel->setPixmap(
+        QPixmap(QStringLiteral(":/ui/images/") + QLatin1String(images[value])));
+}
+
+void Status::setPresenceIconVisible(bool visible)
+{
+    ui->presenceLabel->setVisible(visible);
+}
+
+bool Status::presenceIconVisible() const
+{
+    return !ui->presenceLabel->isHidden();
+}
+
+void Status::setTime24Hour(bool on)
+{
+    ui->timeLabel->setTime24Hour(on);
+    ui->timeLabel->setMinimumWidth(on ? 44 : 67);
+    ui->horizontalLayout->invalidate();
+}
+
+void Status::timeout()
+{
+    ui->timeLabel->changeTimeBlinkFlag();
+    ui->timeLabel->update();
+}

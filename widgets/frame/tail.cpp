@@ -1,0 +1,268 @@
+#include "tail.h"
+#include "ui_tail.h"
+
+#include "core.h"
+#include "keyinjector.h"
+
+#include <QDebug>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace {
+
+// Button index of a soft key, or -1 for any other key.
+int keyToIndex(int key)
+{
+    switch (key) {
+    case Qt::Key_F11:
+        return 0;
+    case Qt::Key_F12:
+        return 1;
+    case Qt::Key_F13:
+        return 2;
+    case Qt::Key_F14:
+        return 3;
+    case Qt::Key_F15:
+        return 4;
+    default:
+        return -1;
+    }
+}
+
+// Horizontal extent of each button's pressed highlight, inclusive.
+const int pressedLeft[5] = {0, 96, 192, 289, 385};
+const int pressedRight[5] = {94, 190, 287, 383, 479};
+const int separatorX[4] = {95, 191, 288, 384};
+
+} // namespace
+
+Tail::Tail(QWidget *parent)
+    : QLabel(parent)
+    , ui(new Ui_Tail)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::FramelessWindowHint);
+
+    connect(&m_longPressTimer, &QTimer::timeout, this, &Tail::longPressTimeout);
+    connect(ui->buttonGroup, qOverload<QAbstractButton *>(&QButtonGroup::buttonClicked), this,
+            &Tail::clickedFunction);
+
+    m_funcButtons[0] = ui->func1Button;
+    m_funcButtons[1] = ui->func2Button;
+    m_funcButtons[2] = ui->func3Button;
+    m_funcButtons[3] = ui->func4Button;
+    m_funcButtons[4] = ui->func5Button;
+    for (QPushButton *button : m_funcButtons) {
+        QFont font;
+        font.setPointSize(18);
+        button->setFont(font);
+    }
+
+    if (theCore && theCore->ime())
+        connect(theCore->ime(), &IME::changedIMEStatus, this, &Tail::changedIMEStatus);
+
+    for (int idx = 0; idx < 5; ++idx)
+        m_funcTexts.insert(idx, QString());
+}
+
+Tail::~Tail()
+{
+    delete ui;
+}
+
+void Tail::setFuncButtonText(int idx, const QString &text)
+{
+    if (uint(idx) > 4) {
+        qDebug() << "Tail::setFuncButtonText invalid idx:" << idx;
+        return;
+    }
+    QPushButton *btn = m_funcButtons[idx];
+    m_funcTexts[idx] = QString();
+
+    const QString open = tr("<>");
+    const QString close = tr("><");
+    if (idx == 3) {
+        m_func4Text = text;
+    } else if (idx == 4 && (text == open || text == close)) {
+        btn->setIcon(QIcon(QPixmap(text == open ? QStringLiteral(":/ui/images/icon_bar_open.png")
+                                                 : QStringLiteral(":/ui/images/icon_bar_close.png"))));
+        btn->setText(QString());
+        m_funcTexts[4] = text;
+    }
+
+    const bool leftArrow = text != open && text.startsWith(QLatin1Char('<'));
+    const bool rightArrow = !leftArrow && text != open && text.endsWith(QLatin1Char('>'));
+    if (leftArrow || rightArrow) {
+        btn->setIcon(QIcon(QPixmap(leftArrow ? QStringLiteral(":/ui/images/menu_bar_arrow_left.png")
+                                             : QStringLiteral(":/ui/images/menu_bar_arrow_right.png"))));
+        btn->setText(QString());
+        if (idx == 3)
+            m_func4Text = QLatin1String("");
+        m_funcTexts[idx] = text;
+    } else if (text != open && text != close) {
+        btn->setIcon(QIcon(QPixmap()));
+        btn->setText(text);
+    }
+    btn->update();
+}
+
+QString Tail::funcButtonText(int idx) const
+{
+    if (uint(idx) > 4) {
+        qDebug() << "Tail::funcButtonText invalid idx:" << idx;
+        return QString();
+    }
+    const QString visible = m_funcButtons[idx]->text();
+    if (!visible.isEmpty())
+        return visible;
+    return m_funcTexts.value(idx);
+}
+
+QPushButton *Tail::button(int idx) const
+{
+    if (uint(idx) > 4) {
+        qDebug() << "Tail::button invalid idx:" << idx;
+        return nullptr;
+    }
+    return m_funcButtons[idx];
+}
+
+void Tail::setButtonTextColor(int idx, const QColor &color)
+{
+    if (QPushButton *btn = button(idx)) {
+        btn->setStyleSheet(QStringLiteral("QPushButton { color: %1; }").arg(color.name()));
+        update();
+    }
+}
+
+int Tail::buttonWidth(int idx) const
+{
+    if (QPushButton *btn = button(idx))
+        return btn->width();
+    return width() / 5;
+}
+
+int Tail::findButtonIndex(const QString &text, int from, int to) const
+{
+    const int start = (from >= 0 && from <= 4) ? qMin(from, to) : 0;
+    for (int idx = start; idx <= 4; ++idx) {
+        QPushButton *btn = button(idx);
+        if (btn && btn->text().contains(text))
+            return idx;
+    }
+    return -1;
+}
+
+bool Tail::event(QEvent *e)
+{
+    switch (e->type()) {
+    case QEvent::WindowActivate:
+    case QEvent::WindowUnblocked:
+        m_blocked = false;
+        break;
+    case QEvent::WindowBlocked:
+        m_blocked = true;
+        break;
+    default:
+        break;
+    }
+    return QLabel::event(e);
+}
+
+void Tail::keyPressEvent(QKeyEvent *e)
+{
+    const int index = keyToIndex(e->key());
+    if (index < 0)
+        return;
+    if (funcButtonText(index).isEmpty())
+        return;
+    m_pressed = true;
+    m_pressedKey = e->key();
+    m_longPressTimer.start(LongPressInterval);
+    m_pressedIndex = index;
+    update();
+}
+
+void Tail::keyReleaseEvent(QKeyEvent *e)
+{
+    update();
+    if (!m_pressed)
+        return;
+    m_longPressTimer.stop();
+    if (m_longPressed) {
+        // The highlight stays for one more paint after a long press.
+        m_longPressed = false;
+    } else {
+        m_pressed = false;
+        m_pressedIndex = -1;
+    }
+
+    const int index = keyToIndex(e->key());
+    if (index == 3) {
+        if (theCore && theCore->ime() && theCore->ime()->imeStatus() != 0) {
+            e->accept();
+            KeyInjector::sendKeyEvent(-1, Qt::Key_Backspace, Qt::NoModifier, true, false);
+            KeyInjector::sendKeyEvent(-1, Qt::Key_Backspace, Qt::NoModifier, false, false);
+            return;
+        }
+    }
+    if (index >= 0)
+        emit clicked(index);
+}
+
+void Tail::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QPixmap separator(QStringLiteral(":/ui/images/menu_bg_line.png"));
+    for (int x : separatorX)
+        painter.drawPixmap(x, 1, separator);
+
+    if (m_pressed && m_pressedIndex != -1) {
+        const int left = pressedLeft[m_pressedIndex];
+        const int right = pressedRight[m_pressedIndex];
+        painter.drawTiledPixmap(QRect(left, 1, right - left + 1, 32),
+                                QPixmap(QStringLiteral(":/ui/images/menu_press.png")), QPoint(0, 0));
+        m_pressedIndex = -1;
+    }
+}
+
+void Tail::clickedFunction(QAbstractButton *btn)
+{
+    int index = 0;
+    for (int idx = 0; idx < 5; ++idx) {
+        if (m_funcButtons[idx] == btn)
+            index = idx;
+    }
+    emit clicked(index);
+}
+
+void Tail::changedIMEStatus(int status)
+{
+    if (m_blocked)
+        return;
+    if (status == 0) {
+        ui->func4Button->setText(m_func4Text);
+        return;
+    }
+    qDebug() << "Tail::changedIMEStatus useEraseStr:" << m_useEraseStr << m_eraseStr;
+    if (m_useEraseStr) {
+        ui->func4Button->setText(m_eraseStr);
+    } else {
+        ui->func4Button->setIcon(QIcon(QPixmap()));
+        ui->func4Button->setText(tr("Erase"));
+    }
+}
+
+void Tail::longPressTimeout()
+{
+    m_longPressTimer.stop();
+    m_pressedIndex = -1;
+    m_longPressed = true;
+    update();
+    const int index = keyToIndex(m_pressedKey);
+    if (index < 0)
+        return;
+    m_pressedIndex = index;
+    m_pressedKey = -1;
+    emit longPress(index);
+}
