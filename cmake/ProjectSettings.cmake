@@ -24,7 +24,7 @@ function(hotspot_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBS})
-    add_test(NAME ${name} COMMAND ${name} -platform offscreen)
+    add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         TIMEOUT 120
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -12,12 +12,30 @@ QString statusImage(const char *name)
     return QStringLiteral(":/ui/images/status/") + QLatin1String(name);
 }
 
+// The signals and slots name the indicator types without the class, as the shell's other
+// parts connect to them; the meta-type system needs those spellings for queued connections
+// and signal spies.
+void registerIndicatorTypes()
+{
+    static const bool registered = [] {
+        qRegisterMetaType<Status::UIStatusHeadset>("UIStatusHeadset");
+        qRegisterMetaType<Status::UIStatusBluetoothHeadset>("UIStatusBluetoothHeadset");
+        qRegisterMetaType<Status::UIStatusReplaceScreen>("UIStatusReplaceScreen");
+        qRegisterMetaType<Status::UIStatusWifi>("UIStatusWifi");
+        qRegisterMetaType<Status::UIStatusAG>("UIStatusAG");
+        qRegisterMetaType<Status::UIStatusBTHeadsetPairing>("UIStatusBTHeadsetPairing");
+        return true;
+    }();
+    Q_UNUSED(registered)
+}
+
 } // namespace
 
 Status::Status(QWidget *parent)
     : QLabel(parent, Qt::FramelessWindowHint)
     , ui(new Ui_Status)
 {
+    registerIndicatorTypes();
     ui->setupUi(this);
     setFocusPolicy(Qt::NoFocus);
     ui->horizontalLayout_2->setContentsMargins(10, 0, 4, 0);

@@ -1,0 +1,19 @@
+#!/bin/sh
+# Sets everything up, builds and runs the whole test suite twice: as built for release, and
+# under AddressSanitizer + UndefinedBehaviorSanitizer with leak checking. Any failure or
+# sanitizer report fails the run.
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/scripts/setup.sh"
+
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+"$top/scripts/build.sh" release
+(cd "$top/build" && ctest --output-on-failure --parallel "$jobs")
+
+"$top/scripts/build.sh" sanitize
+ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=0:detect_stack_use_after_return=1" \
+LSAN_OPTIONS="suppressions=$top/tests/sanitizer/lsan.supp:print_suppressions=0" \
+UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+    sh -c "cd '$top/build-sanitize' && ctest --output-on-failure --parallel $jobs"
