@@ -239,7 +239,8 @@ void tst_SettingsHotspot::statusChange()
     auto screen = static_cast<SettingsHotspot *>(qt_plugin_instance());
     m_shell->writeIni(m_shell->core.configFileName(UserConfigFile),
                       QStringLiteral("Settings/24HourTime"), true);
-    auto clock = m_shell->status.findChild<TimeLabel *>();
+    // The clock has no meta-object of its own, so it is found by name.
+    auto clock = m_shell->status.findChild<TimeLabel *>(QStringLiteral("timeLabel"));
     QVERIFY(!clock->time24Hour());
     QTest::ignoreMessage(QtWarningMsg,
                          "SettingsHotspot::receiveMsg command: \"changedStatus()\" \"\"");
