@@ -13,7 +13,7 @@ jobs=$(nproc)
 (cd "$top/build" && ctest --output-on-failure --parallel "$jobs")
 
 "$top/scripts/build.sh" sanitize
-ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=0:detect_stack_use_after_return=1" \
+ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1:fast_unwind_on_malloc=0" \
 LSAN_OPTIONS="suppressions=$top/tests/sanitizer/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     sh -c "cd '$top/build-sanitize' && ctest --output-on-failure --parallel $jobs"
