@@ -1,0 +1,30 @@
+#include "gallerypages.h"
+
+#include "listview.h"
+#include "listviewitem.h"
+
+#include <QPixmap>
+
+QList<GalleryPage> galleryPages()
+{
+    return {
+        {QStringLiteral("Setting rows"), buildSettingRowsPage},
+        {QStringLiteral("Entry rows"), buildEntryRowsPage},
+        {QStringLiteral("Value rows"), buildValueRowsPage},
+        {QStringLiteral("Date and time rows"), buildDateTimeRowsPage},
+        {QStringLiteral("Paged list"), buildPagedListPage},
+        {QStringLiteral("Empty list"), buildEmptyListPage},
+        {QStringLiteral("Sliding list"), buildSlideListPage},
+    };
+}
+
+void useScreenColours(ListView *list)
+{
+    list->setBackgroundPixmap(QPixmap(QStringLiteral(":/ui/images/bg_white.png")));
+    for (int idx = 0; idx < list->itemSize(); ++idx) {
+        ListViewItem *row = list->item(idx);
+        row->setTextColor(QColor(28, 28, 28));
+        row->setTextSelectColor(QColor(255, 255, 255));
+        row->setBackGroundSelectColor(QColor(95, 113, 160));
+    }
+}

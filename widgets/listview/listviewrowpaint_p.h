@@ -1,0 +1,98 @@
+#pragma once
+
+#include "listviewitem.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+
+// Drawing pieces shared by the row kinds. Unlike the plain row, the kinds follow the row's
+// selected flag alone: the list's focus flag does not change their pens or fills.
+namespace RowPaint {
+
+// Value texts of the kinds: white on a selected row, gray otherwise.
+inline QColor valuePen(bool selected)
+{
+    return selected ? QColor(255, 255, 255) : QColor(155, 155, 155);
+}
+
+inline QColor rowPen(const ListViewItem &row, bool useDisable = true)
+{
+    if (useDisable && !row.m_itemSelectEnable)
+        return row.textDisableColor();
+    return row.selected() ? row.textSelectColor() : row.textColor();
+}
+
+inline void fillSelected(QPainter *p, const ListViewItem &row, const QRect &r)
+{
+    if (row.selected() && row.backGroundSelectColor().isValid())
+        p->fillRect(r, row.backGroundSelectColor());
+}
+
+// A rectangle given by its inclusive horizontal extent over the full height of r.
+inline QRect span(const QRect &r, int left, int right)
+{
+    return QRect(QPoint(left, r.top()), QPoint(right, r.bottom()));
+}
+
+inline void drawImage(QPainter *p, int x, int y, const QString &path)
+{
+    p->drawPixmap(x, y, QPixmap(path));
+}
+
+inline void drawScaled(QPainter *p, const QRect &target, const QString &path)
+{
+    p->drawPixmap(target, QPixmap(path));
+}
+
+// The three-piece check box whose left piece starts at x; the tick sits 3 pixels in.
+inline void drawCheckBox(QPainter *p, int x, int top, bool checked)
+{
+    drawImage(p, x, top, QStringLiteral(":/ui/images/checkbox_bg_left.png"));
+    drawScaled(p, QRect(x + 2, top, 20, 24), QStringLiteral(":/ui/images/checkbox_bg_center.png"));
+    drawImage(p, x + 22, top, QStringLiteral(":/ui/images/checkbox_bg_right.png"));
+    if (checked)
+        drawImage(p, x + 3, top, QStringLiteral(":/ui/images/checkbox_check_icon.png"));
+}
+
+// The check box at the right end of a row.
+inline void drawRightCheckBox(QPainter *p, const QRect &r, bool checked)
+{
+    drawCheckBox(p, r.right() - 37, r.top() + 8, checked);
+}
+
+// The three-piece text box, w pixels wide from x, 35 high from y.
+inline void drawInputBox(QPainter *p, int x, int y, int w)
+{
+    drawImage(p, x, y, QStringLiteral(":/ui/images/inputbox_left.png"));
+    drawScaled(p, QRect(x + 2, y, w - 3, 35), QStringLiteral(":/ui/images/inputbox_center.png"));
+    drawImage(p, x + w - 1, y, QStringLiteral(":/ui/images/inputbox_right.png"));
+}
+
+inline void drawPressedBackground(QPainter *p, const QRect &r)
+{
+    drawScaled(p, r, QStringLiteral(":/ui/images/inputbox_press_bg.png"));
+}
+
+inline void drawNextArrow(QPainter *p, const QRect &r)
+{
+    drawScaled(p, QRect(r.right() - 33, r.top() + 11, 19, 19),
+        QStringLiteral(":/ui/images/next_button_icon.png"));
+}
+
+inline QString masked(const QString &text, bool password)
+{
+    return password ? QString(text.size(), QLatin1Char('*')) : text;
+}
+
+inline QFont valueFont()
+{
+    QFont font;
+    font.setPointSize(18);
+    return font;
+}
+
+} // namespace RowPaint
