@@ -9,30 +9,30 @@ namespace HotspotConfig {
 
 namespace {
 
-QString devicePath(const char *path)
-{
-    return theCore ? theCore->devicePath(QLatin1String(path)) : QString::fromLatin1(path);
-}
+    QString devicePath(const char *path)
+    {
+        return theCore ? theCore->devicePath(QLatin1String(path)) : QString::fromLatin1(path);
+    }
 
-QString envInfoFile()
-{
-    return theCore ? theCore->envInfoFileName() : QString();
-}
+    QString envInfoFile()
+    {
+        return theCore ? theCore->envInfoFileName() : QString();
+    }
 
-// A value that another tool wrote with unquoted commas reads as a list; it is one text.
-QString readText(const QSettings &settings, const QString &key, const QString &fallback)
-{
-    const QVariant value = settings.value(key, fallback);
-    if (value.type() == QVariant::StringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
-}
+    // A value that another tool wrote with unquoted commas reads as a list; it is one text.
+    QString readText(const QSettings &settings, const QString &key, const QString &fallback)
+    {
+        const QVariant value = settings.value(key, fallback);
+        if (value.type() == QVariant::StringList)
+            return value.toStringList().join(QLatin1Char(','));
+        return value.toString();
+    }
 
-bool flush(QSettings &settings)
-{
-    settings.sync();
-    return settings.status() == QSettings::NoError;
-}
+    bool flush(QSettings &settings)
+    {
+        settings.sync();
+        return settings.status() == QSettings::NoError;
+    }
 
 } // namespace
 
@@ -41,12 +41,14 @@ Stored load()
     Stored stored;
     {
         const QSettings env(envInfoFile(), QSettings::IniFormat);
-        stored.enabled = env.value(QStringLiteral("HOTSPOT/HOTSPOT"), QStringLiteral("FALSE")).toBool();
+        stored.enabled
+            = env.value(QStringLiteral("HOTSPOT/HOTSPOT"), QStringLiteral("FALSE")).toBool();
     }
 
     const QSettings hostapd(devicePath(hostapdConfPath), QSettings::IniFormat);
     stored.hwMode = readText(hostapd, QStringLiteral("TETHERING/hw_mode"), QStringLiteral("b"));
-    stored.ieee80211n = hostapd.value(QStringLiteral("TETHERING/ieee80211n"), QStringLiteral("0")).toInt();
+    stored.ieee80211n
+        = hostapd.value(QStringLiteral("TETHERING/ieee80211n"), QStringLiteral("0")).toInt();
 
     {
         const QSettings line(devicePath(sipLinePath), QSettings::IniFormat);
@@ -57,8 +59,8 @@ Stored load()
     }
 
     stored.ssid = readText(hostapd, QStringLiteral("TETHERING/ssid"), stored.defaultSsid).trimmed();
-    stored.passphrase = readText(hostapd, QStringLiteral("TETHERING/wpa_passphrase"),
-                                 QLatin1String(builtinPassphrase))
+    stored.passphrase = readText(
+        hostapd, QStringLiteral("TETHERING/wpa_passphrase"), QLatin1String(builtinPassphrase))
                             .trimmed();
     stored.passphrase.remove(QLatin1String("sec:"));
 
@@ -86,8 +88,7 @@ bool choicesFor(const QString &hwMode, int ieee80211n, QString *frequency, QStri
     return true;
 }
 
-void parametersFor(const QString &frequency, const QString &mode, QString *hwMode,
-                   int *ieee80211n)
+void parametersFor(const QString &frequency, const QString &mode, QString *hwMode, int *ieee80211n)
 {
     *ieee80211n = 0;
     if (frequency != QLatin1String(frequency24)) {
@@ -109,8 +110,8 @@ bool writeSwitch(bool on)
     return flush(env);
 }
 
-bool writeTethering(const QString &hwMode, int ieee80211n, const QString &ssid,
-                    const QString &passphrase)
+bool writeTethering(
+    const QString &hwMode, int ieee80211n, const QString &ssid, const QString &passphrase)
 {
     QSettings hostapd(devicePath(hostapdConfPath), QSettings::IniFormat);
     hostapd.setValue(QStringLiteral("TETHERING/hw_mode"), hwMode);

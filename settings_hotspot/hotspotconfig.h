@@ -15,7 +15,8 @@ constexpr char frequency24[] = "2.4G";
 constexpr char frequency5[] = "5G";
 
 // The settings as the files hold them, with the reading rules applied.
-struct Stored {
+struct Stored
+{
     bool enabled = false;
     QString hwMode;
     int ieee80211n = 0;
@@ -31,14 +32,13 @@ Stored load();
 bool choicesFor(const QString &hwMode, int ieee80211n, QString *frequency, QString *mode);
 
 // The radio parameters to store for the screen's choices.
-void parametersFor(const QString &frequency, const QString &mode, QString *hwMode,
-                   int *ieee80211n);
+void parametersFor(const QString &frequency, const QString &mode, QString *hwMode, int *ieee80211n);
 
 // Each write flushes its file and reports whether it reached the disk; a failed write
 // leaves the file as it was.
 bool writeSwitch(bool on);
-bool writeTethering(const QString &hwMode, int ieee80211n, const QString &ssid,
-                    const QString &passphrase);
+bool writeTethering(
+    const QString &hwMode, int ieee80211n, const QString &ssid, const QString &passphrase);
 
 // A passphrase as it may appear in the log.
 QString masked(const QString &passphrase);

@@ -6,11 +6,11 @@
 
 namespace {
 
-__attribute__((section(".qtplugin"), used)) const char verificationData[] =
-    "pattern=QT_PLUGIN_VERIFICATION_DATA\n"
-    "version=4.8.2\n"
-    "debug=false\n"
-    "buildkey=arm linux g++-4 no-pkg-config";
+__attribute__((section(".qtplugin"), used)) const char verificationData[]
+    = "pattern=QT_PLUGIN_VERIFICATION_DATA\n"
+      "version=4.8.2\n"
+      "debug=false\n"
+      "buildkey=arm linux g++-4 no-pkg-config";
 
 } // namespace
 

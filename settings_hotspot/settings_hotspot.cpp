@@ -2,49 +2,112 @@
 
 #include "appmessage.h"
 #include "core.h"
+#include "hotspotconfig.h"
+#include "imagebutton.h"
+#include "listview.h"
+#include "listviewsettingitems.h"
+#include "retire.h"
+#include "selectpopup.h"
+#include "settings_hotspotinfo.h"
 #include "status.h"
 #include "tail.h"
+#include "toast.h"
 
 #include <QDebug>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTimer>
+
+namespace {
+
+enum Row {
+    UseHotspotRow = 0,
+    FrequencyRow = 1,
+    ConnectionModeRow = 2,
+    SsidRow = 3,
+    PasswordRow = 4
+};
+
+const QColor rowTextColour(28, 28, 28, 255);
+const QColor rowSelectedTextColour(255, 255, 255, 255);
+const QColor rowSelectedBackground(95, 113, 160, 255);
+
+void setRowColours(ListViewItem *row)
+{
+    row->setTextColor(rowTextColour);
+    row->setTextSelectColor(rowSelectedTextColour);
+    row->setBackGroundSelectColor(rowSelectedBackground);
+}
+
+} // namespace
 
 SettingsHotspot::SettingsHotspot(QWidget *parent)
     : BaseWidget(parent)
     , BaseAppInterface(QStringLiteral("settings_hotspot"), parent)
 {
     setObjectName(QStringLiteral("settings_hotspot"));
+    m_hotspotInfo = new SettingsHotspotInfo(this);
     setupStatus();
     setupTail();
+    setupListView();
+    connect(m_tail, &Tail::clicked, this, &SettingsHotspot::tailFuncButtonClicked);
+    connect(m_tail, &Tail::longPress, this, &SettingsHotspot::tailFuncButtonLongPressed);
 }
 
-SettingsHotspot::~SettingsHotspot() = default;
+SettingsHotspot::~SettingsHotspot()
+{
+    delete m_timer;
+}
 
 bool SettingsHotspot::start(QWidget *, void *)
 {
+    loadsetting();
     exec();
     return true;
 }
 
 bool SettingsHotspot::end()
 {
+    if (m_timer && m_timer->isActive())
+        m_timer->stop();
+    if (m_toastWait && m_toastWait->isVisible())
+        m_toastWait->hide();
+    if (m_Dlg)
+        m_Dlg->hide();
+    if (m_hotspotInfo)
+        m_hotspotInfo->hide();
+    if (m_toast && m_toast->isVisible())
+        m_toast->hide();
     return close();
 }
 
 void SettingsHotspot::showEvent(QShowEvent *)
 {
     setupStatus();
-    const bool hotspotOn = false;
-    if (theCore) {
-        theCore->sendAppMsg(QStringLiteral("idle"), QStringLiteral("updateHotspotIcon(bool)"),
-                            AppMessage::payload(hotspotOn));
-    }
+    sendHotspotIcon(hotspotChecked());
 }
 
-void SettingsHotspot::hideEvent(QHideEvent *) { }
+void SettingsHotspot::hideEvent(QHideEvent *)
+{
+    if (m_timer && m_timer->isActive())
+        m_timer->stop();
+    if (m_toastWait && m_toastWait->isVisible())
+        m_toastWait->hide();
+    if (m_toast && m_toast->isVisible())
+        m_toast->hide();
+}
 
 void SettingsHotspot::receiveMsg(const QString &command, const QByteArray &data)
 {
     qWarning() << "SettingsHotspot::receiveMsg command:" << command << data;
-    if (command == QLatin1String("changedLanguage()")) {
+    if (command == QLatin1String("wifi2ui_Hotspot(str)")) {
+        const QString result = AppMessage::firstArgument<QString>(data);
+        qWarning() << "SettingsHotspot::receiveMsg command:" << command << "result" << result;
+        applyResult(result);
+    } else if (command == QLatin1String("wifi2ui_Hotspot_release_ack(str)")) {
+        if (m_hotspotInfo)
+            m_hotspotInfo->diconnectResult(AppMessage::firstArgument<QString>(data));
+    } else if (command == QLatin1String("changedLanguage()")) {
         reloadLanguage();
         retranslateUi();
     } else if (command == QLatin1String("changedStatus()")) {
@@ -71,4 +134,382 @@ void SettingsHotspot::setupTail()
     m_tail->setFuncButtonText(2, QString());
     m_tail->setFuncButtonText(3, QString());
     m_tail->setFuncButtonText(4, tr("Save"));
+}
+
+void SettingsHotspot::setupListView()
+{
+    m_listView = new ListView(this);
+    m_listView->setBackgroundPixmap(QPixmap(QStringLiteral(":/ui/images/bg_white.png")));
+    m_listView->setLineColor(QColor(195, 195, 195, 255));
+    m_listView->setGeometry(0, 0, 480, 208);
+    m_listView->show();
+    connect(m_listView, &ListView::clicked, this, &SettingsHotspot::clickedListViewItem);
+
+    m_useHotspotItem = new ListViewCheckItem(tr("Use Hotspot"), false);
+    addRow(m_useHotspotItem);
+    m_frequencyItem
+        = new ListViewSelectItem(tr("Frequency"), QLatin1String(HotspotConfig::frequency24));
+    addRow(m_frequencyItem);
+    m_connectionModeItem = new ListViewSelectItem(tr("Connection Mode"), QStringLiteral("802.11b"));
+    addRow(m_connectionModeItem);
+    m_ssidItem = new ListViewLineEditItem(tr("Phone SSID"), QString());
+    m_ssidItem->setEditTextLeftMargin(80);
+    m_ssidItem->setMaxLength(32);
+    addRow(m_ssidItem);
+    m_passwordItem = new ListViewLineEditItem(tr("Password"), QString());
+    m_passwordItem->setEditTextLeftMargin(80);
+    m_passwordItem->setEchoPasswordMode(true);
+    m_passwordItem->setMaxLength(63);
+    addRow(m_passwordItem);
+
+    connect(m_listView, &ListView::focusChanged, this, &SettingsHotspot::listFocusChanged);
+}
+
+void SettingsHotspot::addRow(ListViewItem *row)
+{
+    setRowColours(row);
+    m_listView->addItem(row);
+}
+
+void SettingsHotspot::loadsetting()
+{
+    const HotspotConfig::Stored stored = HotspotConfig::load();
+    if (m_useHotspotItem)
+        m_useHotspotItem->setChecked(stored.enabled);
+    qWarning() << "ssid" << stored.ssid << "password" << HotspotConfig::masked(stored.passphrase)
+               << "default" << stored.defaultSsid;
+    HotspotConfig::choicesFor(stored.hwMode, stored.ieee80211n, &m_frequency, &m_connectionMode);
+
+    m_hotspotEnabled = stored.enabled;
+    m_savedSsid = stored.ssid;
+    m_savedPassword = stored.passphrase;
+    m_savedFrequency = m_frequency;
+    m_savedConnectionMode = m_connectionMode;
+
+    if (m_frequencyItem)
+        m_frequencyItem->setSelectedText(m_frequency);
+    if (m_connectionModeItem)
+        m_connectionModeItem->setSelectedText(m_connectionMode);
+    if (m_ssidItem)
+        m_ssidItem->setEditText(stored.ssid);
+    if (m_passwordItem)
+        m_passwordItem->setEditText(stored.passphrase);
+    setSettingRowsEnabled(stored.enabled);
+    if (m_listView)
+        m_listView->setSelectedIdx(UseHotspotRow);
+}
+
+// Band, mode, name and passphrase only mean something while the hotspot is on.
+void SettingsHotspot::setSettingRowsEnabled(bool on)
+{
+    ListViewItem *const rows[]
+        = {m_frequencyItem, m_connectionModeItem, m_ssidItem, m_passwordItem};
+    for (ListViewItem *row : rows) {
+        if (row)
+            row->setItemSelectEnable(on);
+    }
+}
+
+bool SettingsHotspot::hotspotChecked() const
+{
+    return m_useHotspotItem && m_useHotspotItem->isChecked();
+}
+
+void SettingsHotspot::listFocusChanged(int idx)
+{
+    if (idx > ConnectionModeRow && theCore)
+        theCore->setIMEStatus(IMEStatusEnglishLower, true);
+}
+
+void SettingsHotspot::clickedListViewItem(int idx)
+{
+    qDebug() << "SettingsHotspot::clickedListViewItem idx:" << idx;
+    if (!m_listView) {
+        qWarning() << "SettingsHotspot::clickedListViewItem m_listView is NULL";
+        return;
+    }
+    switch (idx) {
+    case UseHotspotRow: {
+        auto row = static_cast<ListViewCheckItem *>(m_listView->item(UseHotspotRow));
+        setSettingRowsEnabled(row && row->isChecked());
+        break;
+    }
+    case FrequencyRow:
+    case ConnectionModeRow:
+        showSelectPopup(idx);
+        break;
+    default:
+        break;
+    }
+}
+
+void SettingsHotspot::showSelectPopup(int idx)
+{
+    retire(m_Dlg);
+    m_Dlg = new SelectPopup(this, 5);
+    m_Dlg->prevButton()->hide();
+    m_Dlg->nextButton()->hide();
+    m_Dlg->listView()->itemClear();
+    m_Dlg->cancelButton()->setText(tr("Cancel"));
+
+    QStringList choices;
+    if (idx == FrequencyRow)
+        choices << QLatin1String(HotspotConfig::frequency24)
+                << QLatin1String(HotspotConfig::frequency5);
+    else if (m_frequency == QLatin1String(HotspotConfig::frequency24))
+        choices << QStringLiteral("802.11b") << QStringLiteral("802.11g")
+                << QStringLiteral("802.11n");
+    else
+        choices << QStringLiteral("802.11a");
+
+    auto row = static_cast<ListViewSelectItem *>(m_listView->item(idx));
+    const QString current = row ? row->selectedText() : QString();
+    for (int i = 0; i < choices.size(); ++i) {
+        auto choice = new ListViewRadioItem(choices.at(i), false);
+        setRowColours(choice);
+        choice->setData(reinterpret_cast<void *>(quintptr(i)));
+        m_Dlg->listView()->addItem(choice);
+        if (choices.at(i) == current) {
+            m_Dlg->listView()->setSelectedIdx(i);
+            choice->setChecked(true);
+        }
+    }
+
+    QPointer<SelectPopup> popup = m_Dlg;
+    const int accepted = popup->exec();
+    ListViewItem *picked
+        = (accepted && popup) ? popup->listView()->item(popup->selectedIdx()) : nullptr;
+    if (picked && row) {
+        const QString chosen = picked->text();
+        row->setSelectedText(chosen);
+        if (idx == FrequencyRow) {
+            m_frequency = chosen;
+            if (m_frequency == QLatin1String(HotspotConfig::frequency5))
+                m_connectionModeItem->setSelectedText(QStringLiteral("802.11a"));
+            else if (m_frequency == QLatin1String(HotspotConfig::frequency24)
+                && m_connectionModeItem->selectedText() == QLatin1String("802.11a"))
+                m_connectionModeItem->setSelectedText(QStringLiteral("802.11b"));
+        } else {
+            m_connectionMode = chosen;
+        }
+    }
+    if (m_Dlg == popup)
+        retire(m_Dlg);
+    m_listView->update();
+}
+
+void SettingsHotspot::tailFuncButtonClicked(int idx)
+{
+    switch (idx) {
+    case 1:
+        if (m_hotspotInfo) {
+            m_hotspotInfo->raise();
+            m_hotspotInfo->show();
+            m_hotspotInfo->raise();
+        }
+        break;
+    case 4:
+        save();
+        break;
+    default:
+        break;
+    }
+}
+
+void SettingsHotspot::tailFuncButtonLongPressed(int idx)
+{
+    if (idx != 3)
+        return;
+    if (!m_listView) {
+        qWarning() << "SettingsHotspot::tailFuncButtonLongPressed m_listView is NULL";
+        return;
+    }
+    const int selected = m_listView->selectedIdx();
+    if (selected == -1)
+        return;
+    ListViewItem *row = m_listView->item(selected);
+    if (row && row->type() == ListViewItem::LineEdit) {
+        static_cast<ListViewLineEditItem *>(row)->setEditText(QString());
+        m_listView->lineEdit()->setText(QString());
+    }
+    m_listView->update();
+}
+
+// The Save key: applies the settings when anything differs from what was loaded.
+void SettingsHotspot::save()
+{
+    const QString ssid = m_ssidItem ? m_ssidItem->editText() : QString();
+    const QString password = m_passwordItem ? m_passwordItem->editText() : QString();
+    if (m_hotspotEnabled != hotspotChecked() || m_savedSsid != ssid || m_savedPassword != password
+        || m_savedFrequency != m_frequency || m_savedConnectionMode != m_connectionMode) {
+        send2WiFi();
+        return;
+    }
+    qWarning() << "######## same data #########";
+    retire(m_toast);
+    m_toast = new Toast(tr("Saved"), 2000, this);
+    m_toast->setIgnoreKey(true);
+    QPointer<SettingsHotspot> self(this);
+    m_toast->exec();
+    if (self)
+        end();
+}
+
+void SettingsHotspot::send2WiFi()
+{
+    qDebug() << "SettingsHotspot::send2WiFi";
+    const bool on = hotspotChecked();
+    const QString ssid = m_ssidItem ? m_ssidItem->editText() : QString();
+    const QString password = m_passwordItem ? m_passwordItem->editText() : QString();
+
+    if (on) {
+        if (ssid.isEmpty())
+            return showValidationFailure(tr("Phone SSID is Empty"), SsidRow);
+        if (password.isEmpty())
+            return showValidationFailure(tr("Password is Empty "), PasswordRow);
+        if (password.size() < 8)
+            return showValidationFailure(tr("Password is too short (8~63)"), PasswordRow);
+        if (theCore && theCore->IshasKRCharacter(ssid))
+            return showValidationFailure(tr("Do not Enter the ID into Korean"), SsidRow);
+        if (theCore && theCore->IshasKRCharacter(password))
+            return showValidationFailure(tr("Do not Enter the Password into Korean"), PasswordRow);
+    }
+
+    QString hwMode = QStringLiteral("b");
+    int ieee80211n = 0;
+    if (m_frequencyItem) {
+        HotspotConfig::parametersFor(m_frequencyItem->selectedText(),
+            m_connectionModeItem ? m_connectionModeItem->selectedText() : QString(), &hwMode,
+            &ieee80211n);
+    }
+    // A write that does not reach the disk must not be applied or reported as saved; the
+    // switch goes back to what it was if the access point's settings could not be stored.
+    const bool wasOn = HotspotConfig::load().enabled;
+    bool written = HotspotConfig::writeSwitch(on);
+    if (written && !HotspotConfig::writeTethering(hwMode, ieee80211n, ssid, password)) {
+        HotspotConfig::writeSwitch(wasOn);
+        written = false;
+    }
+    qWarning() << "hw_mode" << hwMode << "iee80211n" << ieee80211n << "ssid" << ssid.trimmed()
+               << HotspotConfig::masked(password.trimmed()) << on;
+    if (!written) {
+        qWarning() << "SettingsHotspot::send2WiFi the settings could not be written";
+        showNotice(tr("Failed"), 2000);
+        return;
+    }
+
+    if (!m_timer) {
+        m_timer = new QTimer;
+        m_timer->setSingleShot(true);
+        connect(m_timer, &QTimer::timeout, this, &SettingsHotspot::displayResult);
+    }
+    m_timer->setInterval(on ? GuardOnMs : GuardOffMs);
+    m_timer->start();
+
+    retire(m_toastWait);
+    m_toastWait = new ToastWait(tr("Saving..."), on ? GuardOnMs : GuardOffMs, this);
+    m_toastWait->setIgnoreKey(true);
+    m_toastWait->setMessage(tr("Saving..."));
+    m_toastWait->raise();
+    m_toastWait->show();
+    m_toastWait->raise();
+
+    runHotspotScript();
+}
+
+void SettingsHotspot::showValidationFailure(const QString &message, int row)
+{
+    QPointer<Toast> notice = new Toast(message, 2000, this);
+    notice->setIgnoreKey(true);
+    QPointer<SettingsHotspot> self(this);
+    notice->exec();
+    retire(notice);
+    if (!self)
+        return;
+    if (m_listView)
+        m_listView->setSelectedIdx(row);
+    if (theCore)
+        theCore->setIMEStatus(IMEStatusEnglishLower, true);
+}
+
+// A result notice that does not block: the screen stays open under it.
+void SettingsHotspot::showNotice(const QString &message, int ms)
+{
+    retire(m_toast);
+    m_toast = new Toast(message, ms, this);
+    m_toast->setIgnoreKey(true);
+    m_toast->raise();
+    m_toast->show();
+    m_toast->raise();
+}
+
+void SettingsHotspot::applyResult(const QString &result)
+{
+    if (m_timer && m_timer->isActive())
+        m_timer->stop();
+    if (m_toastWait && m_toastWait->isVisible())
+        m_toastWait->hide();
+    if (result == QLatin1String("on")) {
+        if (m_toastWait)
+            m_toastWait->hide();
+        saveSettings();
+        return;
+    }
+    retire(m_toast);
+    storeSwitchOff();
+    showNotice(tr("Failed"), 2000);
+}
+
+void SettingsHotspot::displayResult()
+{
+    if (m_toastWait)
+        m_toastWait->hide();
+    retire(m_toast);
+    if (!hotspotChecked()) {
+        saveSettings();
+        return;
+    }
+    storeSwitchOff();
+    sendHotspotIcon(false);
+    runHotspotScript();
+    showNotice(tr("Failed\nPlease try again"), 5000);
+}
+
+void SettingsHotspot::saveSettings()
+{
+    qDebug() << "SettingsHotspot::saveSetting";
+    retire(m_toast);
+    sendHotspotIcon(hotspotChecked());
+    m_toast = new Toast(tr("Saved"), 3000, this);
+    m_toast->setIgnoreKey(true);
+    QPointer<SettingsHotspot> self(this);
+    m_toast->exec();
+    if (self)
+        close();
+}
+
+bool SettingsHotspot::storeSwitchOff()
+{
+    const bool written = HotspotConfig::writeSwitch(false);
+    if (!written)
+        qWarning() << "SettingsHotspot::storeSwitchOff the switch could not be written";
+    return written;
+}
+
+void SettingsHotspot::sendHotspotIcon(bool on)
+{
+    if (theCore) {
+        theCore->sendAppMsg(QStringLiteral("idle"), QStringLiteral("updateHotspotIcon(bool)"),
+            AppMessage::payload(on));
+    }
+}
+
+// Starts the hotspot script in the background, without a shell in between: the device root
+// may hold any character. Its answer comes back as a message, or the guard notices none.
+void SettingsHotspot::runHotspotScript()
+{
+    const QString script = theCore ? theCore->devicePath(QStringLiteral("/usr/sbin/hotspot.sh"))
+                                   : QStringLiteral("/usr/sbin/hotspot.sh");
+    if (!QProcess::startDetached(script, QStringList()))
+        qWarning() << "SettingsHotspot::runHotspotScript cannot start" << script;
 }

@@ -3,9 +3,24 @@
 #include "baseappinterface.h"
 #include "basewidget.h"
 
+#include <QPointer>
+
+class ListView;
+class ListViewCheckItem;
+class ListViewItem;
+class ListViewLineEditItem;
+class ListViewSelectItem;
+class QTimer;
+class SelectPopup;
+class SettingsHotspotInfo;
+class Toast;
+class ToastWait;
+
 // The application "Settings | Wi-Fi Hotspot": the screen on which the user switches the
 // telephone's Wi-Fi hotspot on or off and sets its band, mode, network name and passphrase.
-// The shell loads it as a plug-in and reaches it through BaseAppInterface.
+// Saving writes the settings files, starts the hotspot script and waits, under a guard
+// timer, for the Wi-Fi service's answer. The shell loads it as a plug-in and reaches it
+// through BaseAppInterface.
 class SettingsHotspot : public BaseWidget, public BaseAppInterface
 {
     Q_OBJECT
@@ -19,13 +34,61 @@ public:
     bool end() override;
     void receiveMsg(const QString &command, const QByteArray &data) override;
 
+    // Reads the settings files into the rows and remembers what was read.
+    void loadsetting();
     void retranslateUi();
+
+    // The guard of a pending apply (null before the first save).
+    QTimer *guardTimer() const { return m_timer; }
+
+    static constexpr int GuardOnMs = 10000;
+    static constexpr int GuardOffMs = 5000;
 
 protected:
     void showEvent(QShowEvent *e) override;
     void hideEvent(QHideEvent *e) override;
     void setupStatus() override;
 
+private slots:
+    void listFocusChanged(int idx);
+    void tailFuncButtonLongPressed(int idx);
+    void tailFuncButtonClicked(int idx);
+    void clickedListViewItem(int idx);
+    void displayResult();
+
 private:
     void setupTail();
+    void setupListView();
+    void addRow(ListViewItem *row);
+    void setSettingRowsEnabled(bool on);
+    bool hotspotChecked() const;
+    void showSelectPopup(int idx);
+    void save();
+    void send2WiFi();
+    void saveSettings();
+    void applyResult(const QString &result);
+    void showValidationFailure(const QString &message, int row);
+    void showNotice(const QString &message, int ms);
+    bool storeSwitchOff();
+    void sendHotspotIcon(bool on);
+    void runHotspotScript();
+
+    ListView *m_listView = nullptr;
+    SettingsHotspotInfo *m_hotspotInfo = nullptr;
+    QString m_frequency;
+    QString m_connectionMode;
+    QTimer *m_timer = nullptr;
+    QPointer<ToastWait> m_toastWait;
+    QPointer<Toast> m_toast;
+    bool m_hotspotEnabled = false;
+    QString m_savedFrequency;
+    QString m_savedConnectionMode;
+    QString m_savedSsid;
+    QString m_savedPassword;
+    QPointer<SelectPopup> m_Dlg;
+    ListViewCheckItem *m_useHotspotItem = nullptr;
+    ListViewSelectItem *m_frequencyItem = nullptr;
+    ListViewSelectItem *m_connectionModeItem = nullptr;
+    ListViewLineEditItem *m_ssidItem = nullptr;
+    ListViewLineEditItem *m_passwordItem = nullptr;
 };

@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <memory>
+
 extern "C" QObject *qt_plugin_instance();
 extern "C" const char *qt_plugin_query_verification_data();
 
@@ -86,7 +88,7 @@ void tst_SettingsHotspot::pluginLoaderFindsTheSameObject()
     QVERIFY(app);
     QCOMPARE(app->appName(), QStringLiteral("settings_hotspot"));
     QCOMPARE(loader.metaData().value(QStringLiteral("IID")).toString(),
-             QStringLiteral("com.quorvelnet.Plugin.BaseAppInterface/1.0"));
+        QStringLiteral("com.quorvelnet.Plugin.BaseAppInterface/1.0"));
 }
 
 void tst_SettingsHotspot::verificationData()
@@ -98,12 +100,18 @@ void tst_SettingsHotspot::castsByName_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("part");
-    QTest::newRow("class") << "SettingsHotspot" << "object";
-    QTest::newRow("interface") << "BaseAppInterface" << "interface";
-    QTest::newRow("identifier") << "com.quorvelnet.Plugin.BaseAppInterface/1.0" << "interface";
-    QTest::newRow("screen base") << "BaseWidget" << "object";
-    QTest::newRow("dialog") << "QDialog" << "object";
-    QTest::newRow("other") << "SettingsHotspotInfo" << "none";
+    QTest::newRow("class") << "SettingsHotspot"
+                           << "object";
+    QTest::newRow("interface") << "BaseAppInterface"
+                               << "interface";
+    QTest::newRow("identifier") << "com.quorvelnet.Plugin.BaseAppInterface/1.0"
+                                << "interface";
+    QTest::newRow("screen base") << "BaseWidget"
+                                 << "object";
+    QTest::newRow("dialog") << "QDialog"
+                            << "object";
+    QTest::newRow("other") << "SettingsHotspotInfo"
+                           << "none";
 }
 
 void tst_SettingsHotspot::castsByName()
@@ -124,11 +132,12 @@ void tst_SettingsHotspot::screenFrame()
 {
     auto screen = static_cast<SettingsHotspot *>(qt_plugin_instance());
     QCOMPARE(screen->objectName(), QStringLiteral("settings_hotspot"));
-    QCOMPARE(QString::fromLatin1(screen->metaObject()->className()), QStringLiteral("SettingsHotspot"));
+    QCOMPARE(
+        QString::fromLatin1(screen->metaObject()->className()), QStringLiteral("SettingsHotspot"));
     QCOMPARE(m_shell->status.title(), QStringLiteral("Settings | Wi-Fi Hotspot"));
     Tail *tail = tailOf(screen);
-    const QString keys[] = {QString(), QStringLiteral("Information"), QString(), QString(),
-                            QStringLiteral("Save")};
+    const QString keys[]
+        = {QString(), QStringLiteral("Information"), QString(), QString(), QStringLiteral("Save")};
     for (int idx = 0; idx < 5; ++idx)
         QCOMPARE(tail->funcButtonText(idx), keys[idx]);
 }
@@ -237,13 +246,13 @@ void tst_SettingsHotspot::languageChange()
 void tst_SettingsHotspot::statusChange()
 {
     auto screen = static_cast<SettingsHotspot *>(qt_plugin_instance());
-    m_shell->writeIni(m_shell->core.configFileName(UserConfigFile),
-                      QStringLiteral("Settings/24HourTime"), true);
+    m_shell->writeIni(
+        m_shell->core.configFileName(UserConfigFile), QStringLiteral("Settings/24HourTime"), true);
     // The clock has no meta-object of its own, so it is found by name.
     auto clock = m_shell->status.findChild<TimeLabel *>(QStringLiteral("timeLabel"));
     QVERIFY(!clock->time24Hour());
-    QTest::ignoreMessage(QtWarningMsg,
-                         "SettingsHotspot::receiveMsg command: \"changedStatus()\" \"\"");
+    QTest::ignoreMessage(
+        QtWarningMsg, "SettingsHotspot::receiveMsg command: \"changedStatus()\" \"\"");
     screen->receiveMsg(QStringLiteral("changedStatus()"), QByteArray());
     QVERIFY(clock->time24Hour());
 }
@@ -253,12 +262,54 @@ void tst_SettingsHotspot::unknownCommandsAreOnlyLogged()
     auto screen = static_cast<SettingsHotspot *>(qt_plugin_instance());
     m_shell->core.setLanguage(Core::German);
     QSignalSpy sent(&m_shell->core, &Core::appMessageSent);
-    QTest::ignoreMessage(QtWarningMsg,
-                         "SettingsHotspot::receiveMsg command: \"ChangedLanguage()\" \"\\x01\"");
+    QTest::ignoreMessage(
+        QtWarningMsg, "SettingsHotspot::receiveMsg command: \"ChangedLanguage()\" \"\\x01\"");
     screen->receiveMsg(QStringLiteral("ChangedLanguage()"), QByteArray(1, '\1'));
     QCOMPARE(tailOf(screen)->funcButtonText(4), QStringLiteral("Save"));
     QCOMPARE(sent.count(), 0);
 }
 
-QTEST_MAIN(tst_SettingsHotspot)
+QObject *createScreenTests();
+QObject *createSaveCycleTests();
+
+namespace {
+
+// Whether a test class has a test function that the command line names.
+bool namesAFunctionOf(QObject *tests, const QStringList &names)
+{
+    const QMetaObject *meta = tests->metaObject();
+    for (const QString &name : names) {
+        const QString function = name.section(QLatin1Char(':'), 0, 0) + QLatin1Char('(');
+        for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+            if (QString::fromLatin1(meta->method(i).methodSignature()).startsWith(function))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+// The unit's tests, one class per area: plug-in and lifecycle, the screen, the save cycle.
+// Test functions named on the command line run in the class that has them.
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QTEST_SET_MAIN_SOURCE_PATH
+    QStringList names;
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] != '-')
+            names << QString::fromLocal8Bit(argv[i]);
+    }
+    std::unique_ptr<QObject> classes[]
+        = {std::make_unique<tst_SettingsHotspot>(), std::unique_ptr<QObject>(createScreenTests()),
+            std::unique_ptr<QObject>(createSaveCycleTests())};
+    int failures = 0;
+    for (const auto &tests : classes) {
+        if (names.isEmpty() || namesAFunctionOf(tests.get(), names))
+            failures += QTest::qExec(tests.get(), argc, argv);
+    }
+    return failures;
+}
+
 #include "tst_settings_hotspot.moc"

@@ -1,0 +1,327 @@
+#include "settings_hotspotinfo.h"
+
+#include "appmessage.h"
+#include "core.h"
+#include "listview.h"
+#include "listviewitem.h"
+#include "retire.h"
+#include "status.h"
+#include "tail.h"
+#include "toast.h"
+
+#include <QDebug>
+#include <QRegularExpression>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+const char hostapdCli[] = "/usr/sbin/hostapd_cli";
+
+QString controlTool()
+{
+    return theCore ? theCore->devicePath(QLatin1String(hostapdCli)) : QLatin1String(hostapdCli);
+}
+
+} // namespace
+
+SettingsHotspotInfo::SettingsHotspotInfo(QWidget *parent)
+    : BaseWidget(parent)
+    , BaseAppInterface(QStringLiteral("settings_hotspotinfo"), parent)
+{
+    setObjectName(QStringLiteral("settings_hotspotinfo"));
+    setupStatus();
+    setupTail();
+    setupListView();
+    connect(m_tail, &Tail::clicked, this, &SettingsHotspotInfo::tailFuncButtonClicked);
+}
+
+// A query or a disconnect still running must not report to a screen that is going away.
+SettingsHotspotInfo::~SettingsHotspotInfo()
+{
+    stopQuery();
+    stopDeny();
+    delete m_timer;
+}
+
+bool SettingsHotspotInfo::start(QWidget *, void *)
+{
+    exec();
+    return true;
+}
+
+bool SettingsHotspotInfo::end()
+{
+    if (m_timer && m_timer->isActive())
+        m_timer->stop();
+    if (m_toastWait && m_toastWait->isVisible())
+        m_toastWait->hide();
+    if (m_toast && m_toast->isVisible())
+        m_toast->hide();
+    return close();
+}
+
+void SettingsHotspotInfo::showEvent(QShowEvent *)
+{
+    searchDevice();
+    setupStatus();
+}
+
+void SettingsHotspotInfo::hideEvent(QHideEvent *)
+{
+    if (m_timer && m_timer->isActive())
+        m_timer->stop();
+    if (m_toastWait && m_toastWait->isVisible())
+        m_toastWait->hide();
+    if (m_toast && m_toast->isVisible())
+        m_toast->hide();
+}
+
+void SettingsHotspotInfo::setupStatus()
+{
+    if (m_status)
+        m_status->setTitle(tr("Settings | Wi-Fi Hotspot"));
+}
+
+void SettingsHotspotInfo::setupTail()
+{
+    m_tail->setFuncButtonText(0, tr("Refresh"));
+    m_tail->setFuncButtonText(1, QString());
+    m_tail->setFuncButtonText(2, QString());
+    m_tail->setFuncButtonText(3, QString());
+    m_tail->setFuncButtonText(4, tr("Disconnect"));
+}
+
+void SettingsHotspotInfo::retranslateUi()
+{
+    setupStatus();
+    setupTail();
+}
+
+void SettingsHotspotInfo::setupListView()
+{
+    m_listView = new ListView(this);
+    m_listView->setBackgroundPixmap(QPixmap(QStringLiteral(":/ui/images/bg_white.png")));
+    m_listView->setLineColor(QColor(195, 195, 195, 255));
+    m_listView->setGeometry(0, 0, 480, 208);
+    m_listView->show();
+    connect(m_listView, &ListView::clicked, this, &SettingsHotspotInfo::clickedListViewItem);
+    connect(m_listView, &ListView::focusChanged, this, &SettingsHotspotInfo::listFocusChanged);
+}
+
+void SettingsHotspotInfo::searchDevice()
+{
+    qWarning() << "SettingsHotspotInfo::searchDevice";
+    stopQuery();
+    m_process = new QProcess(this);
+    m_process->start(controlTool(), {QStringLiteral("all_sta")}, QIODevice::ReadWrite);
+    connect(m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
+        &SettingsHotspotInfo::finishToStdout);
+}
+
+// Deleting a running process kills it and waits for it, which would report its end to us
+// from inside the deletion; it is cut off first.
+void SettingsHotspotInfo::stopQuery()
+{
+    stopProcess(m_process);
+}
+
+void SettingsHotspotInfo::stopDeny()
+{
+    stopProcess(m_denyProcess);
+}
+
+void SettingsHotspotInfo::stopProcess(QProcess *&process)
+{
+    if (!process)
+        return;
+    disconnect(process, nullptr, this, nullptr);
+    if (process->state() != QProcess::NotRunning) {
+        process->kill();
+        process->waitForFinished(1000);
+    }
+    delete process;
+    process = nullptr;
+}
+
+bool SettingsHotspotInfo::isStationAddress(const QString &text)
+{
+    static const QRegularExpression address(
+        QStringLiteral("\\A\\s*(?:[0-9A-Fa-f]{2}:){5}[0-9A-Fa-f]{2}\\s*\\z"));
+    return address.match(text).hasMatch();
+}
+
+// The tool prints, per station, its address on a line of its own followed by attribute lines
+// (one of which repeats the address after "dot11RSNAStatsSTAAddress="); only the address
+// lines are stations.
+QStringList SettingsHotspotInfo::parseStations(const QByteArray &output)
+{
+    QStringList stations;
+    QTextStream stream(output, QIODevice::ReadOnly);
+    for (QString line = stream.readLine(); !line.isNull(); line = stream.readLine()) {
+        if (isStationAddress(line))
+            stations.append(line.trimmed());
+    }
+    return stations;
+}
+
+void SettingsHotspotInfo::finishToStdout(int, QProcess::ExitStatus)
+{
+    auto process = qobject_cast<QProcess *>(sender());
+    if (!process)
+        return;
+    m_deviceList = parseStations(process->readAllStandardOutput());
+    for (const QString &station : qAsConst(m_deviceList))
+        qWarning() << "IIII SettingsHotspotInfo::finishToStdout" << station;
+    qWarning() << "SettingsHotspotInfo::finishToStdout size" << m_deviceList.size();
+    updateStatus();
+}
+
+void SettingsHotspotInfo::addRow(const QString &text)
+{
+    auto row = new ListViewItem(text, QPixmap(), QPixmap());
+    row->setTextColor(QColor(28, 28, 28, 255));
+    row->setTextSelectColor(QColor(255, 255, 255, 255));
+    row->setBackGroundSelectColor(QColor(95, 113, 160, 255));
+    row->setBackGroundNoFocusSelectColor(QColor(95, 113, 160, 255));
+    m_listView->addItem(row);
+}
+
+void SettingsHotspotInfo::updateStatus()
+{
+    if (!m_listView) {
+        qWarning() << "SettingsHotspotInfo::updateStatus() m_listView is null";
+        return;
+    }
+    qWarning() << "SettingsHotspotInfo::updateStatus()";
+    m_listView->itemClear();
+    for (const QString &station : qAsConst(m_deviceList))
+        addRow(station.contains(QLatin1Char(':')) ? station.toUpper() : station);
+    if (m_deviceList.isEmpty())
+        addRow(tr("There is no connected device"));
+    listFocusChanged(0);
+    m_listView->setSelectedIdx(0);
+    m_listView->update();
+    m_listView->show();
+}
+
+void SettingsHotspotInfo::listFocusChanged(int idx)
+{
+    if (!m_listView) {
+        qWarning() << "SettingsHotspotInfo::listFocusChanged() m_listView is null";
+        return;
+    }
+    ListViewItem *row = m_listView->item(idx);
+    if (!row) {
+        qWarning() << "SettingsHotspotInfo::listFocusChanged() invaild idx" << idx;
+        return;
+    }
+    if (isStationAddress(row->text()))
+        m_tail->setFuncButtonText(4, tr("Disconnect"));
+    else if (m_listView->itemSize() == 1)
+        m_tail->setFuncButtonText(4, tr("Cancel"));
+    else
+        m_tail->setFuncButtonText(4, QString());
+}
+
+void SettingsHotspotInfo::clickedListViewItem(int idx)
+{
+    qDebug() << "SettingsHotspotInfo::clickedListViewItem idx:" << idx;
+    if (!m_listView)
+        qWarning() << "SettingsHotspotInfo::clickedListViewItem m_listView is NULL";
+}
+
+void SettingsHotspotInfo::tailFuncButtonLongPressed(int) { }
+
+void SettingsHotspotInfo::tailFuncButtonClicked(int idx)
+{
+    if (idx == 0) {
+        searchDevice();
+    } else if (idx == 4) {
+        const QString key = m_tail->funcButtonText(4);
+        if (key == tr("Cancel"))
+            end();
+        else if (key == tr("Disconnect"))
+            disconnectSelected();
+    }
+}
+
+void SettingsHotspotInfo::disconnectSelected()
+{
+    if (!m_listView)
+        return;
+    const int selected = m_listView->selectedIdx();
+    ListViewItem *row = m_listView->item(selected);
+    if (!row || !isStationAddress(row->text()))
+        return;
+    const QString address = row->text().trimmed();
+    const QStringList arguments = {QStringLiteral("deny_mac"), address};
+    qWarning() << "SettingsHotspotInfo::tailFuncButtonClicked"
+               << (QLatin1String(hostapdCli) + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')));
+
+    // The tool runs without a shell and without blocking the screen; the guard bounds it.
+    stopDeny();
+    m_denyProcess = new QProcess(this);
+    m_denyProcess->setProcessChannelMode(QProcess::ForwardedChannels);
+    m_denyProcess->start(controlTool(), arguments);
+
+    if (!m_timer) {
+        m_timer = new QTimer;
+        m_timer->setSingleShot(true);
+        m_timer->setInterval(GuardMs);
+        connect(m_timer, &QTimer::timeout, this, &SettingsHotspotInfo::displayResult);
+    }
+    m_timer->start();
+
+    if (!m_toastWait) {
+        m_toastWait = new ToastWait(tr("Disconnecting..."), GuardMs, this);
+        m_toastWait->setIgnoreKey(true);
+    }
+    m_toastWait->setMessage(tr("Disconnecting..."));
+    m_toastWait->raise();
+    m_toastWait->show();
+    m_toastWait->raise();
+}
+
+void SettingsHotspotInfo::diconnectResult(QString result)
+{
+    if (m_timer && m_timer->isActive())
+        m_timer->stop();
+    if (m_toastWait && m_toastWait->isVisible())
+        m_toastWait->hide();
+    retire(m_toast);
+    const bool released = result == QLatin1String("success");
+    m_toast = new Toast(released ? tr("Disconnected") : tr("Failed"), 5000, this);
+    m_toast->setIgnoreKey(true);
+    QPointer<SettingsHotspotInfo> self(this);
+    m_toast->exec();
+    if (self)
+        searchDevice();
+}
+
+void SettingsHotspotInfo::displayResult()
+{
+    stopDeny();
+    if (m_toastWait)
+        m_toastWait->hide();
+    retire(m_toast);
+    m_toast = new Toast(tr("Failed"), 2000, this);
+    m_toast->setIgnoreKey(true);
+    m_toast->raise();
+    m_toast->show();
+    m_toast->raise();
+    searchDevice();
+}
+
+void SettingsHotspotInfo::receiveMsg(const QString &command, const QByteArray &data)
+{
+    qDebug() << "SettingsHotspotInfo::receiveMsg command:" << command << data;
+    if (command == QLatin1String("wifi2ui_Hotspot_release_ack(str)")) {
+        diconnectResult(AppMessage::firstArgument<QString>(data));
+    } else if (command == QLatin1String("changedLanguage()")) {
+        reloadLanguage();
+        retranslateUi();
+    } else if (command == QLatin1String("changedStatus()")) {
+        updateStatus();
+    }
+}

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "listview.h"
+#include "listviewsettingitems.h"
+#include "settings_hotspot.h"
+#include "tail.h"
+#include "testshell.h"
+#include "toast.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QSettings>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+// A settings screen on a temporary device root, driven the way the user drives it.
+class ScreenFixture
+{
+public:
+    ScreenFixture()
+        : screen(new SettingsHotspot)
+    { }
+    ~ScreenFixture()
+    {
+        delete screen;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    ListView *list() const
+    {
+        return screen->findChild<ListView *>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    Tail *tail() const { return screen->findChild<Tail *>(QString(), Qt::FindDirectChildrenOnly); }
+    template<typename Row> Row *row(int idx) const { return static_cast<Row *>(list()->item(idx)); }
+    ListViewCheckItem *useHotspot() const { return row<ListViewCheckItem>(0); }
+    ListViewSelectItem *frequency() const { return row<ListViewSelectItem>(1); }
+    ListViewSelectItem *mode() const { return row<ListViewSelectItem>(2); }
+    ListViewLineEditItem *ssid() const { return row<ListViewLineEditItem>(3); }
+    ListViewLineEditItem *password() const { return row<ListViewLineEditItem>(4); }
+
+    QString hostapdConf() const
+    {
+        return shell.path(QStringLiteral("/configs/wireless/hostapd.conf"));
+    }
+    QString envFile() const { return shell.core.envInfoFileName(); }
+
+    void writeConf(const QString &file, const QByteArray &contents)
+    {
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(contents);
+    }
+    QVariant stored(const QString &file, const QString &key) const
+    {
+        return QSettings(file, QSettings::IniFormat).value(key);
+    }
+
+    // A stand-in for the hotspot script that only records that it ran.
+    void installRecorder()
+    {
+        const QString script = shell.path(QStringLiteral("/usr/sbin/hotspot.sh"));
+        writeConf(script, "#!/bin/sh\necho run >> \"$(dirname \"$0\")/runs\"\n");
+        QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
+    }
+    int scriptRuns() const
+    {
+        QFile runs(shell.path(QStringLiteral("/usr/sbin/runs")));
+        return runs.open(QIODevice::ReadOnly) ? runs.readAll().count('\n') : 0;
+    }
+
+    // Loads, shows and focuses the screen as start() does, without blocking.
+    void open()
+    {
+        screen->loadsetting();
+        screen->show();
+        QApplication::setActiveWindow(screen);
+        list()->setFocus();
+        QTRY_VERIFY(list()->hasFocus());
+    }
+
+    void tap(Qt::Key key, QWidget *target = nullptr)
+    {
+        QWidget *to = target ? target : QApplication::focusWidget();
+        QTest::keyPress(to, key);
+        QTest::keyRelease(to, key);
+    }
+    void softKey(int index) { tap(Qt::Key(Qt::Key_F11 + index), screen); }
+
+    // Runs 'action' as soon as a notice shows on the screen; a modal notice blocks the caller
+    // in its own loop, in which the action then runs. Deleting the returned watch cancels it.
+    QPointer<QTimer> whenNoticeShows(std::function<void(Toast *)> action, bool waitNotice = false)
+    {
+        auto poll = new QTimer(screen);
+        QObject::connect(poll, &QTimer::timeout, poll, [this, poll, action, waitNotice] {
+            const QList<Toast *> toasts = screen->findChildren<Toast *>();
+            for (Toast *toast : toasts) {
+                if (toast->isVisible()
+                    && (qobject_cast<ToastWait *>(toast) != nullptr) == waitNotice
+                    && !m_seen.contains(toast)) {
+                    m_seen.append(toast);
+                    poll->deleteLater();
+                    action(toast);
+                    return;
+                }
+            }
+        });
+        poll->start(1);
+        return poll;
+    }
+    // Ends a notice as its own timeout would.
+    static void expire(Toast *toast) { QMetaObject::invokeMethod(toast, "timeout"); }
+
+    // The visible result notice, if any.
+    Toast *notice() const
+    {
+        const QList<Toast *> toasts = screen->findChildren<Toast *>();
+        for (Toast *toast : toasts) {
+            if (toast->isVisible() && !qobject_cast<ToastWait *>(toast))
+                return toast;
+        }
+        return nullptr;
+    }
+    ToastWait *waitNotice() const
+    {
+        const QList<ToastWait *> toasts = screen->findChildren<ToastWait *>();
+        for (ToastWait *toast : toasts) {
+            if (toast->isVisible())
+                return toast;
+        }
+        return nullptr;
+    }
+
+    TestShell shell;
+    QPointer<SettingsHotspot> screen;
+
+private:
+    QList<QPointer<Toast>> m_seen;
+};
