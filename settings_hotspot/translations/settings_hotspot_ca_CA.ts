@@ -5,15 +5,112 @@
     <name>SettingsHotspot</name>
     <message>
         <source>Settings | Wi-Fi Hotspot</source>
-        <translation>Paramètres | Point d'accès Wi-Fi</translation>
+        <translation>Paramètres | Point d&apos;accès Wi-Fi</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation>Informations</translation>
+        <translation>Infos</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>Enregistrer</translation>
+        <translation>Sauver</translation>
+    </message>
+    <message>
+        <source>Use Hotspot</source>
+        <translation>Activer le point d&apos;accès</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>Mode de connexion</translation>
+    </message>
+    <message>
+        <source>Phone SSID</source>
+        <translation>SSID du téléphone</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>Phone SSID is Empty</source>
+        <translation>Le SSID du téléphone est vide</translation>
+    </message>
+    <message>
+        <source>Password is Empty </source>
+        <translation>Le mot de passe est vide</translation>
+    </message>
+    <message>
+        <source>Password is too short (8~63)</source>
+        <translation>Mot de passe trop court (8~63)</translation>
+    </message>
+    <message>
+        <source>Do not Enter the ID into Korean</source>
+        <translation>N&apos;écrivez pas l&apos;ID en coréen</translation>
+    </message>
+    <message>
+        <source>Do not Enter the Password into Korean</source>
+        <translation>N&apos;écrivez pas le mot de passe en coréen</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Enregistrement...</translation>
+    </message>
+    <message>
+        <source>Failed
+Please try again</source>
+        <translation>Échec
+Veuillez réessayer</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsHotspotInfo</name>
+    <message>
+        <source>Settings | Wi-Fi Hotspot</source>
+        <translation>Paramètres | Point d&apos;accès Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>There is no connected device</source>
+        <translation>Aucun appareil connecté</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Disconnecting...</source>
+        <translation>Déconnexion...</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
     </message>
 </context>
 </TS>

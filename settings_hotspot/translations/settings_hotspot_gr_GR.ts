@@ -9,11 +9,108 @@
     </message>
     <message>
         <source>Information</source>
-        <translation>Πληροφορίες</translation>
+        <translation>Πληροφ.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>Αποθήκευση</translation>
+        <translation>Αποθήκ.</translation>
+    </message>
+    <message>
+        <source>Use Hotspot</source>
+        <translation>Χρήση σημείου πρόσβασης</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Συχνότητα</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>Λειτουργία σύνδεσης</translation>
+    </message>
+    <message>
+        <source>Phone SSID</source>
+        <translation>SSID τηλεφώνου</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Κωδικός</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Αποθηκεύτηκε</translation>
+    </message>
+    <message>
+        <source>Phone SSID is Empty</source>
+        <translation>Το SSID τηλεφώνου είναι κενό</translation>
+    </message>
+    <message>
+        <source>Password is Empty </source>
+        <translation>Ο κωδικός είναι κενός</translation>
+    </message>
+    <message>
+        <source>Password is too short (8~63)</source>
+        <translation>Ο κωδικός είναι πολύ σύντομος (8~63)</translation>
+    </message>
+    <message>
+        <source>Do not Enter the ID into Korean</source>
+        <translation>Μην εισάγετε το ID στα κορεατικά</translation>
+    </message>
+    <message>
+        <source>Do not Enter the Password into Korean</source>
+        <translation>Μην εισάγετε τον κωδικό στα κορεατικά</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Απέτυχε</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Αποθήκευση...</translation>
+    </message>
+    <message>
+        <source>Failed
+Please try again</source>
+        <translation>Απέτυχε
+Δοκιμάστε ξανά</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsHotspotInfo</name>
+    <message>
+        <source>Settings | Wi-Fi Hotspot</source>
+        <translation>Ρυθμίσεις | Σημείο πρόσβασης Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Ανανέωση</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Αποσύνδεση</translation>
+    </message>
+    <message>
+        <source>There is no connected device</source>
+        <translation>Δεν υπάρχει συνδεδεμένη συσκευή</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+    <message>
+        <source>Disconnecting...</source>
+        <translation>Αποσύνδεση...</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Αποσυνδέθηκε</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Απέτυχε</translation>
     </message>
 </context>
 </TS>

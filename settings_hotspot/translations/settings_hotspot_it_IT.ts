@@ -9,11 +9,108 @@
     </message>
     <message>
         <source>Information</source>
-        <translation>Informazioni</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Save</source>
         <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Use Hotspot</source>
+        <translation>Usa hotspot</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>Phone SSID</source>
+        <translation>SSID telefono</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Salvato</translation>
+    </message>
+    <message>
+        <source>Phone SSID is Empty</source>
+        <translation>SSID del telefono vuoto</translation>
+    </message>
+    <message>
+        <source>Password is Empty </source>
+        <translation>Password vuota</translation>
+    </message>
+    <message>
+        <source>Password is too short (8~63)</source>
+        <translation>Password troppo corta (8~63)</translation>
+    </message>
+    <message>
+        <source>Do not Enter the ID into Korean</source>
+        <translation>Non inserire l&apos;ID in coreano</translation>
+    </message>
+    <message>
+        <source>Do not Enter the Password into Korean</source>
+        <translation>Non inserire la password in coreano</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Salvataggio...</translation>
+    </message>
+    <message>
+        <source>Failed
+Please try again</source>
+        <translation>Non riuscito
+Riprovare</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsHotspotInfo</name>
+    <message>
+        <source>Settings | Wi-Fi Hotspot</source>
+        <translation>Impostazioni | Hotspot Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnetti</translation>
+    </message>
+    <message>
+        <source>There is no connected device</source>
+        <translation>Nessun dispositivo connesso</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Disconnecting...</source>
+        <translation>Disconnessione...</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnesso</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscito</translation>
     </message>
 </context>
 </TS>

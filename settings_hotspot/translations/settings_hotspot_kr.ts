@@ -15,5 +15,102 @@
         <source>Save</source>
         <translation>저장</translation>
     </message>
+    <message>
+        <source>Use Hotspot</source>
+        <translation>핫스팟 사용</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>주파수</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>연결 모드</translation>
+    </message>
+    <message>
+        <source>Phone SSID</source>
+        <translation>전화기 SSID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>비밀번호</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>저장됨</translation>
+    </message>
+    <message>
+        <source>Phone SSID is Empty</source>
+        <translation>전화기 SSID가 비어 있습니다</translation>
+    </message>
+    <message>
+        <source>Password is Empty </source>
+        <translation>비밀번호가 비어 있습니다</translation>
+    </message>
+    <message>
+        <source>Password is too short (8~63)</source>
+        <translation>비밀번호가 너무 짧습니다 (8~63)</translation>
+    </message>
+    <message>
+        <source>Do not Enter the ID into Korean</source>
+        <translation>ID를 한글로 입력하지 마십시오</translation>
+    </message>
+    <message>
+        <source>Do not Enter the Password into Korean</source>
+        <translation>비밀번호를 한글로 입력하지 마십시오</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>실패</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>저장 중...</translation>
+    </message>
+    <message>
+        <source>Failed
+Please try again</source>
+        <translation>실패
+다시 시도하세요</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsHotspotInfo</name>
+    <message>
+        <source>Settings | Wi-Fi Hotspot</source>
+        <translation>설정 | Wi-Fi 핫스팟</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>새로 고침</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>연결 해제</translation>
+    </message>
+    <message>
+        <source>There is no connected device</source>
+        <translation>연결된 장치가 없습니다</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Disconnecting...</source>
+        <translation>연결 해제 중...</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>연결 해제됨</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>실패</translation>
+    </message>
 </context>
 </TS>

@@ -9,11 +9,108 @@
     </message>
     <message>
         <source>Information</source>
-        <translation>Information</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Save</source>
         <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Use Hotspot</source>
+        <translation>Använd surfzon</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekvens</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>Anslutningsläge</translation>
+    </message>
+    <message>
+        <source>Phone SSID</source>
+        <translation>Telefonens SSID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Lösenord</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Sparat</translation>
+    </message>
+    <message>
+        <source>Phone SSID is Empty</source>
+        <translation>Telefonens SSID är tomt</translation>
+    </message>
+    <message>
+        <source>Password is Empty </source>
+        <translation>Lösenordet är tomt</translation>
+    </message>
+    <message>
+        <source>Password is too short (8~63)</source>
+        <translation>Lösenordet är för kort (8~63)</translation>
+    </message>
+    <message>
+        <source>Do not Enter the ID into Korean</source>
+        <translation>Ange inte ID på koreanska</translation>
+    </message>
+    <message>
+        <source>Do not Enter the Password into Korean</source>
+        <translation>Ange inte lösenordet på koreanska</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Misslyckades</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Sparar...</translation>
+    </message>
+    <message>
+        <source>Failed
+Please try again</source>
+        <translation>Misslyckades
+Försök igen</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsHotspotInfo</name>
+    <message>
+        <source>Settings | Wi-Fi Hotspot</source>
+        <translation>Inställningar | Wi-Fi-surfzon</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Uppdatera</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Koppla från</translation>
+    </message>
+    <message>
+        <source>There is no connected device</source>
+        <translation>Ingen enhet är ansluten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Disconnecting...</source>
+        <translation>Kopplar från...</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Frånkopplad</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Misslyckades</translation>
     </message>
 </context>
 </TS>

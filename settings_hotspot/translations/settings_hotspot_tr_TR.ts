@@ -15,5 +15,102 @@
         <source>Save</source>
         <translation>Kaydet</translation>
     </message>
+    <message>
+        <source>Use Hotspot</source>
+        <translation>Erişim noktasını kullan</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekans</translation>
+    </message>
+    <message>
+        <source>Connection Mode</source>
+        <translation>Bağlantı modu</translation>
+    </message>
+    <message>
+        <source>Phone SSID</source>
+        <translation>Telefon SSID</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Parola</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Kaydedildi</translation>
+    </message>
+    <message>
+        <source>Phone SSID is Empty</source>
+        <translation>Telefon SSID boş</translation>
+    </message>
+    <message>
+        <source>Password is Empty </source>
+        <translation>Parola boş</translation>
+    </message>
+    <message>
+        <source>Password is too short (8~63)</source>
+        <translation>Parola çok kısa (8~63)</translation>
+    </message>
+    <message>
+        <source>Do not Enter the ID into Korean</source>
+        <translation>Kimliği Korece girmeyin</translation>
+    </message>
+    <message>
+        <source>Do not Enter the Password into Korean</source>
+        <translation>Parolayı Korece girmeyin</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Başarısız</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Kaydediliyor...</translation>
+    </message>
+    <message>
+        <source>Failed
+Please try again</source>
+        <translation>Başarısız
+Lütfen tekrar deneyin</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsHotspotInfo</name>
+    <message>
+        <source>Settings | Wi-Fi Hotspot</source>
+        <translation>Ayarlar | Wi-Fi Erişim Noktası</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Yenile</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Bağlantıyı kes</translation>
+    </message>
+    <message>
+        <source>There is no connected device</source>
+        <translation>Bağlı cihaz yok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Disconnecting...</source>
+        <translation>Bağlantı kesiliyor...</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Bağlantı kesildi</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Başarısız</translation>
+    </message>
 </context>
 </TS>

@@ -230,7 +230,7 @@ void tst_SettingsHotspot::languageChange()
     m_shell->core.setLanguage(Core::German);
     screen->receiveMsg(QStringLiteral("changedLanguage()"), QByteArray());
     QCOMPARE(m_shell->status.title(), QStringLiteral("Einstellungen | WLAN-Hotspot"));
-    QCOMPARE(tail->funcButtonText(1), QStringLiteral("Informationen"));
+    QCOMPARE(tail->funcButtonText(1), QStringLiteral("Info"));
     QCOMPARE(tail->funcButtonText(4), QStringLiteral("Speichern"));
 
     m_shell->core.setLanguage(Core::Russian);
