@@ -15,6 +15,13 @@ QList<GalleryPage> galleryPages()
         {QStringLiteral("Paged list"), buildPagedListPage},
         {QStringLiteral("Empty list"), buildEmptyListPage},
         {QStringLiteral("Sliding list"), buildSlideListPage},
+        {QStringLiteral("Call rows"), buildCallRowsPage},
+        {QStringLiteral("Contact rows"), buildContactRowsPage},
+        {QStringLiteral("Presence rows"), buildPresenceRowsPage},
+        {QStringLiteral("Subtitle rows"), buildSubTitleRowsPage},
+        {QStringLiteral("Selection popup"), buildSelectPopupPage},
+        {QStringLiteral("Notices and buttons"), buildNoticesPage},
+        {QStringLiteral("Status and function keys"), buildBarsPage},
     };
 }
 

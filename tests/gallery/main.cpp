@@ -6,6 +6,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QEventLoop>
+#include <QFontDatabase>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -58,7 +59,13 @@ int main(int argc, char *argv[])
     if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    // The device's font resolution, which the fixed sizes of the widget set are made for.
+    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "72");
+
     QApplication app(argc, argv);
+    if (QFontDatabase().hasFamily(QStringLiteral("DejaVu Sans Condensed")))
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans Condensed")));
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Every widget of the set on one 480x272 screen."));

@@ -4,8 +4,7 @@
 
 TimeLabel::TimeLabel(QWidget *parent)
     : QLabel(parent)
-{
-}
+{ }
 
 QString TimeLabel::timeText(const QTime &time) const
 {
@@ -21,9 +20,19 @@ void TimeLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.save();
-    const QTime now = QTime::currentTime();
+    const QString text = timeText(QTime::currentTime());
+    // The status bar gives the clock a fixed width; a font wider than the one it was laid out
+    // for is narrowed so that the hours are not cut off.
+    const int needed = painter.fontMetrics().horizontalAdvance(text);
+    if (needed > width()) {
+        QFont font = painter.font();
+        if (font.pixelSize() > 0)
+            font.setPixelSize(qMax(1, font.pixelSize() * width() / needed));
+        else
+            font.setPointSizeF(font.pointSizeF() * width() / needed);
+        painter.setFont(font);
+    }
     painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, width(), height()), Qt::AlignRight | Qt::AlignVCenter,
-                     timeText(now));
+    painter.drawText(QRect(0, 0, width(), height()), Qt::AlignRight | Qt::AlignVCenter, text);
     painter.restore();
 }

@@ -10,7 +10,31 @@ private slots:
     void formats_data();
     void formats();
     void paintsWhiteAtTheRight();
+    void fitsItsWidth();
 };
+
+namespace {
+
+// The leftmost and rightmost columns the label paints in white.
+QPair<int, int> paintedColumns(TimeLabel &label)
+{
+    QImage image(label.size(), QImage::Format_ARGB32);
+    image.fill(Qt::black);
+    label.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    int leftmost = image.width();
+    int rightmost = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) > 128) {
+                leftmost = qMin(leftmost, x);
+                rightmost = qMax(rightmost, x);
+            }
+        }
+    }
+    return {leftmost, rightmost};
+}
+
+} // namespace
 
 void tst_TimeLabel::formats_data()
 {
@@ -44,22 +68,24 @@ void tst_TimeLabel::paintsWhiteAtTheRight()
     TimeLabel label;
     label.setText(QStringLiteral("ignored"));
     label.resize(120, 24);
-    QImage image(label.size(), QImage::Format_ARGB32);
-    image.fill(Qt::black);
-    label.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-
-    int leftmost = image.width();
-    int rightmost = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) > 128) {
-                leftmost = qMin(leftmost, x);
-                rightmost = qMax(rightmost, x);
-            }
-        }
-    }
-    QVERIFY2(rightmost >= image.width() - 4, "the time is right-aligned");
+    const auto [leftmost, rightmost] = paintedColumns(label);
+    QVERIFY2(rightmost >= label.width() - 4, "the time is right-aligned");
     QVERIFY2(leftmost > 10, "only the time is drawn, not the label's own text");
+}
+
+// The status bar's 44 pixels for the 24-hour clock are too few for a large font.
+void tst_TimeLabel::fitsItsWidth()
+{
+    TimeLabel label;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(24);
+    label.setFont(font);
+    label.setTime24Hour(true);
+    label.resize(44, 24);
+    QVERIFY(QFontMetrics(font).horizontalAdvance(label.timeText(QTime(20, 8))) > 44);
+    const auto [leftmost, rightmost] = paintedColumns(label);
+    QVERIFY2(leftmost > 0, "the hours are not cut off at the left edge");
+    QVERIFY(rightmost >= label.width() - 4);
 }
 
 QTEST_MAIN(tst_TimeLabel)
