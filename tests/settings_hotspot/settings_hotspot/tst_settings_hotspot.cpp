@@ -38,6 +38,7 @@ private slots:
     void verificationData();
     void castsByName_data();
     void castsByName();
+    void slotsInOrder();
     void screenFrame();
     void softKeysThroughTheScreen();
     void eraseKeyThroughTheScreen();
@@ -126,6 +127,20 @@ void tst_SettingsHotspot::castsByName()
         QCOMPARE(cast, static_cast<void *>(static_cast<BaseAppInterface *>(screen)));
     else
         QVERIFY(!cast);
+}
+
+void tst_SettingsHotspot::slotsInOrder()
+{
+    const QMetaObject &meta = SettingsHotspot::staticMetaObject;
+    QStringList names;
+    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+        if (meta.method(i).methodType() == QMetaMethod::Slot)
+            names << QString::fromLatin1(meta.method(i).methodSignature());
+    }
+    QCOMPARE(names,
+        QStringList({"listFocusChanged(int)", "tailFuncButtonLongPressed(int)",
+            "tailFuncButtonClicked(int)", "clickedListViewItem(int)", "displayResult()"}));
+    QCOMPARE(meta.methodCount() - meta.methodOffset(), names.size());
 }
 
 void tst_SettingsHotspot::screenFrame()

@@ -74,6 +74,7 @@ class tst_SettingsHotspotInfo : public QObject
 private slots:
     void init();
     void cleanup();
+    void metaObject();
     void parsing_data();
     void parsing();
     void showQueriesAndLists();
@@ -163,6 +164,29 @@ void tst_SettingsHotspotInfo::openInfo()
 {
     m_info->show();
     QTRY_COMPARE(list()->itemSize() > 0, true);
+}
+
+void tst_SettingsHotspotInfo::metaObject()
+{
+    const QMetaObject &meta = SettingsHotspotInfo::staticMetaObject;
+    QStringList slotNames;
+    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
+        slotNames << QString::fromLatin1(meta.method(i).methodSignature());
+    QCOMPARE(slotNames,
+        QStringList({"displayResult()", "listFocusChanged(int)", "tailFuncButtonLongPressed(int)",
+            "tailFuncButtonClicked(int)", "clickedListViewItem(int)",
+            "finishToStdout(int,QProcess::ExitStatus)"}));
+    // The long-press slot is reachable by name and does nothing.
+    QVERIFY(QMetaObject::invokeMethod(m_info, "tailFuncButtonLongPressed", Q_ARG(int, 4)));
+    QVERIFY(calls().isEmpty());
+
+    QCOMPARE(m_info->qt_metacast("SettingsHotspotInfo"), static_cast<void *>(m_info.data()));
+    void *const interface = static_cast<BaseAppInterface *>(m_info.data());
+    QCOMPARE(m_info->qt_metacast("BaseAppInterface"), interface);
+    QCOMPARE(m_info->qt_metacast("com.quorvelnet.Plugin.BaseAppInterface/1.0"), interface);
+    QCOMPARE(m_info->qt_metacast("BaseWidget"), static_cast<void *>(m_info.data()));
+    QCOMPARE(qobject_cast<BaseAppInterface *>(m_info.data())->appName(),
+        QStringLiteral("settings_hotspotinfo"));
 }
 
 void tst_SettingsHotspotInfo::parsing_data()
