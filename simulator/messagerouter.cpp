@@ -44,7 +44,7 @@ void MessageRouter::route(
         return;
     }
     if (isHotspotApplication(application)) {
-        auto target = qobject_cast<BaseAppInterface *>(m_application.data());
+        BaseAppInterface *target = receiver(application);
         if (!target) {
             qWarning() << "MessageRouter::route no application loaded, dropped" << command;
             return;
@@ -53,4 +53,18 @@ void MessageRouter::route(
         return;
     }
     qWarning() << "MessageRouter::route no application" << application << "dropped" << command;
+}
+
+BaseAppInterface *MessageRouter::receiver(const QString &application) const
+{
+    auto main = qobject_cast<BaseAppInterface *>(m_application.data());
+    if (!main || main->appName() == application)
+        return main;
+    const QList<QObject *> children = m_application->findChildren<QObject *>();
+    for (QObject *child : children) {
+        auto inner = qobject_cast<BaseAppInterface *>(child);
+        if (inner && inner->appName() == application)
+            return inner;
+    }
+    return main;
 }

@@ -2,9 +2,11 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
-// What a script drives: the keypad, the message routing, the application's lifecycle and the
-// screenshots. The simulator implements it; tests put a recorder in its place.
+// What a script drives: the keypad, the message routing, the application's lifecycle, the
+// simulated Wi-Fi service and the screenshots. The simulator implements it; tests put a recorder in
+// its place.
 class ScriptHost
 {
 public:
@@ -19,4 +21,7 @@ public:
     virtual bool startApplication(QString *error) = 0;
     virtual void endApplication() = 0;
     virtual bool saveScreenshot(const QString &fileName, bool wholeWindow, QString *error) = 0;
+    // A request to the simulated Wi-Fi service ("station add", "silent on", ...); false, with
+    // the reason, when the service refuses it or does not run.
+    virtual bool requestWifiService(const QStringList &request, QString *error) = 0;
 };

@@ -4,6 +4,7 @@
 #include "devicekeys.h"
 #include "messagearguments.h"
 #include "messagerouter.h"
+#include "station.h"
 
 #include <QFile>
 
@@ -74,7 +75,40 @@ const struct
     {"start", ScriptCommand::Start},
     {"end", ScriptCommand::End},
     {"quit", ScriptCommand::Quit},
+    {"station", ScriptCommand::WifiService},
+    {"wifi", ScriptCommand::WifiService},
 };
+
+// "station add|remove [MAC]", "station clear" and "wifi silent on|off", as the service's
+// requests.
+bool parseWifiRequest(
+    const QString &name, const QStringList &arguments, QStringList *request, QString *error)
+{
+    const QString action = arguments.value(0);
+    if (name == QLatin1String("wifi")) {
+        if (arguments.size() != 2 || action != QLatin1String("silent")
+            || (arguments.at(1) != QLatin1String("on")
+                && arguments.at(1) != QLatin1String("off"))) {
+            *error = QStringLiteral("usage: wifi silent on|off");
+            return false;
+        }
+        *request = arguments;
+        return true;
+    }
+    const bool takesAddress = action == QLatin1String("add") || action == QLatin1String("remove");
+    const bool clear = action == QLatin1String("clear") && arguments.size() == 1;
+    if (!clear && !(takesAddress && arguments.size() <= 2)) {
+        *error = QStringLiteral("usage: station add [MAC], station remove [MAC], station clear");
+        return false;
+    }
+    QByteArray address;
+    if (arguments.size() == 2 && !Station::parseAddress(arguments.at(1).toLatin1(), &address)) {
+        *error = QStringLiteral("\"%1\" is not a MAC address").arg(arguments.at(1));
+        return false;
+    }
+    *request = QStringList {QStringLiteral("station")} + arguments;
+    return true;
+}
 
 } // namespace
 
@@ -208,6 +242,10 @@ bool ScriptParser::parseLine(const QString &line, int number)
         if (!expectArguments(0, "start|end|quit"))
             return false;
         break;
+    case ScriptCommand::WifiService:
+        if (!parseWifiRequest(name, tokens, &command.request, &error))
+            return fail(number, error);
+        break;
     }
     m_commands.append(command);
     return true;
@@ -227,5 +265,9 @@ QString ScriptParser::syntax()
         "  window-screenshot FILE     save the whole simulator window\n"
         "  language CODE              switch the language (en, de_DE, kr, ...)\n"
         "  start, end                 start the application, end it\n"
+        "  station add|remove [MAC]   connect a station to the hotspot (a random one), or\n"
+        "                             disconnect one (the newest)\n"
+        "  station clear              disconnect every station\n"
+        "  wifi silent on|off         make the Wi-Fi service stop or resume answering\n"
         "  quit                       leave the simulator\n");
 }

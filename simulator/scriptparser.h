@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // One line of a simulator script, checked and ready to run.
@@ -20,7 +21,8 @@ struct ScriptCommand
         Language,
         Start,
         End,
-        Quit
+        Quit,
+        WifiService
     };
 
     Kind kind = Quit;
@@ -34,6 +36,8 @@ struct ScriptCommand
     QString application;
     QString command;
     QByteArray payload;
+    // The request to the Wi-Fi service.
+    QStringList request;
 };
 
 // Reads a simulator script: one command per line, blank lines and lines starting with '#'

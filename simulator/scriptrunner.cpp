@@ -94,6 +94,9 @@ void ScriptRunner::step()
     case ScriptCommand::End:
         m_host->endApplication();
         break;
+    case ScriptCommand::WifiService:
+        ok = m_host->requestWifiService(command.request, &error);
+        break;
     case ScriptCommand::Wait:
     case ScriptCommand::Quit:
         break;

@@ -3,6 +3,7 @@
 #include "baseappinterface.h"
 #include "core.h"
 #include "devicedisplay.h"
+#include "devicefont.h"
 #include "idlescreen.h"
 #include "messagerouter.h"
 #include "messageserver.h"
@@ -10,23 +11,21 @@
 #include "scriptrunner.h"
 #include "simulatorwindow.h"
 #include "status.h"
+#include "wifiservicerunner.h"
 
 #include <QApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QSettings>
 #include <QStandardPaths>
 
 namespace {
 
 const QLatin1String applicationName("settings_hotspot");
-
-// The telephone's own typeface is narrow; this is the nearest common one, so that texts fit
-// their fixed-size places as they do on the device.
-const QLatin1String deviceFontFamily("DejaVu Sans Condensed");
+// The application's connected-devices screen is an application of the shell of its own.
+const QLatin1String infoApplicationName("settings_hotspotinfo");
 
 // Without a script, a headless run shows what the application looks like and ends.
 const char headlessScript[] = "wait 1000\n"
@@ -59,10 +58,19 @@ bool Simulator::setUp()
 {
     if (!prepareDeviceRoot())
         return false;
-    if (QFontDatabase().hasFamily(deviceFontFamily))
-        QApplication::setFont(QFont(deviceFontFamily));
-    else
-        qInfo().noquote() << "Simulator: no font" << deviceFontFamily << "- texts may not fit";
+    // The telephone's own typeface is narrow; the nearest common one keeps texts in their
+    // fixed-size places as on the device.
+    const QFont font = DeviceFont::font();
+    QApplication::setFont(font);
+    qInfo().noquote()
+        << "Simulator: display font" << font.family() << "- Korean drawn with"
+        << DeviceFont::drawingFamilies(font, QStringLiteral("설정")).join(QLatin1String(", "));
+    const QStringList uncovered = DeviceFont::uncoveredLanguages(font);
+    if (!uncovered.isEmpty()) {
+        qWarning().noquote() << "Simulator: no installed font draws" << uncovered.join(", ")
+                             << "text; it shows as boxes (install fonts-noto-core and "
+                                "fonts-noto-cjk)";
+    }
     // Screens take the status bar from the core when they are built, so both exist before the
     // plug-in creates its application object.
     m_core = new Core;
@@ -90,11 +98,13 @@ bool Simulator::setUp()
     m_router = new MessageRouter(m_status, this);
     connect(m_core, &Core::appMessageSent, m_router, &MessageRouter::route, Qt::QueuedConnection);
     listenForMessages();
+    startWifiService();
+    connectPanel();
 
     if (!loadApplication())
         return false;
     if (m_options.language >= 0)
-        sendMessage(applicationName, QStringLiteral("changedLanguage()"), QByteArray());
+        setLanguage(m_options.language);
     m_window->show();
 
     if (m_options.startApplication) {
@@ -151,9 +161,91 @@ void Simulator::listenForMessages()
     qInfo().noquote() << "Message socket:" << path;
 }
 
+// Only a sandbox has a simulated Wi-Fi service; a device root given as it is has whatever it
+// has. The service's answers reach the simulator through the sender, so it starts after the
+// message socket is known.
+void Simulator::startWifiService()
+{
+    if (!m_options.deviceRoot.isEmpty()) {
+        m_window->setServiceAvailable(false);
+        return;
+    }
+    m_wifiService = new WifiServiceRunner(this);
+    const QString program = WifiServiceRunner::defaultProgram();
+    if (!m_wifiService->start(program, m_deviceRoot)) {
+        qWarning().noquote() << "Simulator: no Wi-Fi service:" << m_wifiService->errorString()
+                             << "- saves end with their guard and no station is listed";
+        m_window->setServiceAvailable(false);
+        return;
+    }
+    // The sandbox's hotspot script asks the service through this.
+    qputenv("WIFI_SERVICE", QFile::encodeName(program));
+    qInfo().noquote() << "Wi-Fi service:" << program;
+    showServiceState();
+    // The panel follows what the service tells the application.
+    if (m_server) {
+        connect(m_server, &MessageServer::messageReceived, this,
+            [this](const QString &, const QString &command) {
+                if (command.startsWith(QLatin1String("wifi2ui_")))
+                    showServiceState();
+            });
+    }
+}
+
+void Simulator::showServiceState()
+{
+    QString state;
+    if (m_wifiService->request({QStringLiteral("status")}, &state))
+        m_window->showServiceMessage(state);
+}
+
+void Simulator::connectPanel()
+{
+    connect(m_window, &SimulatorWindow::languageChosen, this, &Simulator::setLanguage);
+    connect(m_window, &SimulatorWindow::stationAddRequested, this, [this] {
+        panelRequest({QStringLiteral("station"), QStringLiteral("add")});
+    });
+    connect(m_window, &SimulatorWindow::stationRemoveRequested, this, [this] {
+        panelRequest({QStringLiteral("station"), QStringLiteral("remove")});
+    });
+    connect(m_window, &SimulatorWindow::silentToggled, this, [this](bool silent) {
+        panelRequest(
+            {QStringLiteral("silent"), silent ? QStringLiteral("on") : QStringLiteral("off")});
+    });
+}
+
+void Simulator::panelRequest(const QStringList &request)
+{
+    QString error;
+    requestWifiService(request, &error);
+    if (!error.isEmpty())
+        m_window->showServiceMessage(error);
+}
+
+bool Simulator::requestWifiService(const QStringList &request, QString *error)
+{
+    QString reply;
+    if (!m_wifiService || !m_wifiService->request(request, &reply)) {
+        *error = m_wifiService ? reply : QStringLiteral("the Wi-Fi service is not running");
+        qWarning().noquote() << "Simulator: Wi-Fi service:" << request.join(QLatin1Char(' ')) << "-"
+                             << *error;
+        return false;
+    }
+    qInfo().noquote() << "Simulator: Wi-Fi service:" << request.join(QLatin1Char(' ')) << "-"
+                      << reply;
+    if (request.value(0) == QLatin1String("silent"))
+        m_window->showSilent(request.value(1) == QLatin1String("on"));
+    m_window->showServiceMessage(reply);
+    return true;
+}
+
 bool Simulator::loadApplication()
 {
     m_loader.setFileName(m_options.pluginPath);
+    // A telephone started in another language builds the application in it: the translation
+    // (in the library's resources) is installed between loading and creating the object.
+    if (m_loader.load() && m_core->language() != Core::English)
+        m_core->installTranslation(applicationName);
     QObject *instance = m_loader.instance();
     if (!instance) {
         qWarning().noquote() << "Simulator: cannot load the plug-in:" << m_loader.errorString();
@@ -265,10 +357,14 @@ void Simulator::sendMessage(
         Qt::QueuedConnection);
 }
 
+// The shell tells every application of the language; the connected-devices screen has its
+// own texts.
 void Simulator::setLanguage(int language)
 {
     m_core->setLanguage(language);
+    m_window->showLanguage(language);
     sendMessage(applicationName, QStringLiteral("changedLanguage()"), QByteArray());
+    sendMessage(infoApplicationName, QStringLiteral("changedLanguage()"), QByteArray());
 }
 
 bool Simulator::saveScreenshot(const QString &fileName, bool wholeWindow, QString *error)

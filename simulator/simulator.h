@@ -14,10 +14,12 @@ class MessageServer;
 class ScriptRunner;
 class SimulatorWindow;
 class Status;
+class WifiServiceRunner;
 
 // Plays the telephone's shell for one application plug-in: it owns the core library's state
 // and the shared status bar, loads the plug-in and starts it as the shell does, routes the
-// messages between the application, the idle screen and other processes, and runs scripts.
+// messages between the application, the idle screen and other processes, runs the simulated
+// Wi-Fi service beside a sandbox, and runs scripts.
 class Simulator : public QObject, public ScriptHost
 {
     Q_OBJECT
@@ -36,16 +38,21 @@ public:
     bool startApplication(QString *error) override;
     void endApplication() override;
     bool saveScreenshot(const QString &fileName, bool wholeWindow, QString *error) override;
+    bool requestWifiService(const QStringList &request, QString *error) override;
 
 private slots:
     void openRequested();
     void scriptFinished(bool quitRequested);
     void scriptFailed(int line, const QString &reason);
+    void panelRequest(const QStringList &request);
 
 private:
     bool prepareDeviceRoot();
     bool loadApplication();
     void listenForMessages();
+    void startWifiService();
+    void showServiceState();
+    void connectPanel();
     bool startScript();
     void runApplication();
 
@@ -59,6 +66,7 @@ private:
     MessageRouter *m_router = nullptr;
     MessageServer *m_server = nullptr;
     ScriptRunner *m_runner = nullptr;
+    WifiServiceRunner *m_wifiService = nullptr;
     QPluginLoader m_loader;
     QPointer<QObject> m_application;
     bool m_startQueued = false;

@@ -1,12 +1,17 @@
 #include "simulatorwindow.h"
 
+#include "core.h"
 #include "devicedisplay.h"
 #include "devicekeys.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -35,7 +40,31 @@ QPushButton[group="ok"] {
     background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4f6a9c, stop:1 #2f4570);
 }
 QPushButton[group="pill"] { border-radius: 13px; font-size: 11px; }
+QWidget#world { background-color: #232528; border-radius: 12px; }
+QWidget#world QLabel, QWidget#world QCheckBox { color: #c8ccd2; font-size: 11px; }
+QLabel#worldTitle { color: #eef0f2; font-weight: bold; }
+QPushButton[group="panel"] { border-radius: 6px; font-size: 11px; padding: 3px 6px; }
 )";
+
+// The display's languages, each under its own name, in the order a person looks for them.
+const struct
+{
+    const char *name;
+    Core::Language language;
+} languageNames[] = {
+    {"English", Core::English},
+    {"Deutsch", Core::German},
+    {"Nederlands", Core::Dutch},
+    {"Français", Core::French},
+    {"Español", Core::Spanish},
+    {"Português", Core::Portuguese},
+    {"Italiano", Core::Italian},
+    {"Svenska", Core::Swedish},
+    {"Türkçe", Core::Turkish},
+    {"Ελληνικά", Core::Greek},
+    {"Русский", Core::Russian},
+    {"한국어", Core::Korean},
+};
 
 struct KeyStyle
 {
@@ -116,7 +145,12 @@ SimulatorWindow::SimulatorWindow(int scale, QWidget *parent)
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(16);
     layout->addLayout(screenArea);
-    layout->addWidget(keypadPanel(), 0, Qt::AlignTop);
+    auto side = new QVBoxLayout;
+    side->setSpacing(12);
+    side->addWidget(keypadPanel());
+    side->addWidget(worldPanel());
+    side->addStretch(1);
+    layout->addLayout(side);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -208,6 +242,90 @@ QWidget *SimulatorWindow::keypadPanel()
     }
     layout->addLayout(digits);
     return panel;
+}
+
+// Nothing here takes the focus: the desktop keys keep going to the display.
+QWidget *SimulatorWindow::worldPanel()
+{
+    auto panel = new QWidget;
+    panel->setObjectName(QStringLiteral("world"));
+    panel->setAttribute(Qt::WA_StyledBackground);
+    auto layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(12, 10, 12, 10);
+    layout->setSpacing(6);
+
+    auto title = new QLabel(tr("Wi-Fi hotspot"));
+    title->setObjectName(QStringLiteral("worldTitle"));
+    layout->addWidget(title);
+    auto stations = new QHBoxLayout;
+    stations->setSpacing(6);
+    auto add = new QPushButton(tr("Add station"));
+    auto remove = new QPushButton(tr("Remove station"));
+    add->setObjectName(QStringLiteral("addStation"));
+    remove->setObjectName(QStringLiteral("removeStation"));
+    add->setToolTip(tr("A device with a random address joins the hotspot"));
+    remove->setToolTip(tr("The device that joined last leaves the hotspot"));
+    for (QPushButton *button : {add, remove}) {
+        button->setProperty("group", QLatin1String("panel"));
+        button->setFocusPolicy(Qt::NoFocus);
+        stations->addWidget(button);
+    }
+    connect(add, &QPushButton::clicked, this, &SimulatorWindow::stationAddRequested);
+    connect(remove, &QPushButton::clicked, this, &SimulatorWindow::stationRemoveRequested);
+    layout->addLayout(stations);
+
+    m_silent = new QCheckBox(tr("Wi-Fi service silent"));
+    m_silent->setObjectName(QStringLiteral("silent"));
+    m_silent->setToolTip(tr("The service stops answering, so the application's waits run out"));
+    m_silent->setFocusPolicy(Qt::NoFocus);
+    connect(m_silent, &QCheckBox::toggled, this, &SimulatorWindow::silentToggled);
+    layout->addWidget(m_silent);
+    m_serviceControls = {add, remove, m_silent};
+
+    m_serviceMessage = new QLabel;
+    m_serviceMessage->setObjectName(QStringLiteral("serviceMessage"));
+    m_serviceMessage->setWordWrap(true);
+    m_serviceMessage->setFixedWidth(190);
+    layout->addWidget(m_serviceMessage);
+
+    auto language = new QHBoxLayout;
+    language->addWidget(new QLabel(tr("Language")));
+    m_language = new QComboBox;
+    m_language->setObjectName(QStringLiteral("language"));
+    m_language->setFocusPolicy(Qt::NoFocus);
+    for (const auto &entry : languageNames)
+        m_language->addItem(QString::fromUtf8(entry.name), int(entry.language));
+    m_language->setCurrentIndex(m_language->findData(int(Core::English)));
+    connect(m_language, qOverload<int>(&QComboBox::activated), this,
+        [this](int index) { emit languageChosen(m_language->itemData(index).toInt()); });
+    language->addWidget(m_language, 1);
+    layout->addLayout(language);
+    return panel;
+}
+
+void SimulatorWindow::showLanguage(int language)
+{
+    const QSignalBlocker blocker(m_language);
+    m_language->setCurrentIndex(m_language->findData(language));
+}
+
+void SimulatorWindow::showSilent(bool silent)
+{
+    const QSignalBlocker blocker(m_silent);
+    m_silent->setChecked(silent);
+}
+
+void SimulatorWindow::setServiceAvailable(bool available)
+{
+    for (QWidget *control : qAsConst(m_serviceControls))
+        control->setEnabled(available);
+    if (!available)
+        showServiceMessage(tr("The Wi-Fi service is not running."));
+}
+
+void SimulatorWindow::showServiceMessage(const QString &text)
+{
+    m_serviceMessage->setText(text);
 }
 
 void SimulatorWindow::keyPressEvent(QKeyEvent *event)

@@ -13,8 +13,10 @@ class RecordingApplication : public QObject, public BaseAppInterface
     Q_OBJECT
     Q_INTERFACES(BaseAppInterface)
 public:
-    RecordingApplication()
-        : BaseAppInterface(QStringLiteral("settings_hotspot"), nullptr)
+    explicit RecordingApplication(
+        const QString &name = QStringLiteral("settings_hotspot"), QObject *parent = nullptr)
+        : QObject(parent)
+        , BaseAppInterface(name, parent)
     { }
     bool start(QWidget *, void *) override { return true; }
     bool end() override { return true; }
@@ -42,6 +44,8 @@ private slots:
     void idleIndicatorFollowsTheApplication();
     void deliversToTheApplication_data();
     void deliversToTheApplication();
+    void deliversToTheApplicationInside_data();
+    void deliversToTheApplicationInside();
 };
 
 void tst_MessageRouter::cleanup()
@@ -82,6 +86,30 @@ void tst_MessageRouter::deliversToTheApplication()
     QCOMPARE(app.received.size(), 1);
     QCOMPARE(app.received.at(0).first, QStringLiteral("wifi2ui_Hotspot(str)"));
     QCOMPARE(app.received.at(0).second, payload);
+}
+
+void tst_MessageRouter::deliversToTheApplicationInside_data()
+{
+    QTest::addColumn<QString>("application");
+    QTest::addColumn<bool>("toInner");
+    QTest::newRow("settings screen") << "settings_hotspot" << false;
+    QTest::newRow("connected devices screen") << "settings_hotspotinfo" << true;
+}
+
+// The connected-devices screen is an application of its own inside the settings application;
+// a language change sent to it must reach its own texts.
+void tst_MessageRouter::deliversToTheApplicationInside()
+{
+    QFETCH(QString, application);
+    QFETCH(bool, toInner);
+    RecordingApplication app;
+    auto holder = new QObject(&app);
+    auto inner = new RecordingApplication(QStringLiteral("settings_hotspotinfo"), holder);
+    MessageRouter router(nullptr);
+    router.setApplication(&app);
+    router.route(application, QStringLiteral("changedLanguage()"), QByteArray());
+    QCOMPARE(inner->received.size(), toInner ? 1 : 0);
+    QCOMPARE(app.received.size(), toInner ? 0 : 1);
 }
 
 QTEST_MAIN(tst_MessageRouter)

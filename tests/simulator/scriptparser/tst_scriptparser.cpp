@@ -10,6 +10,8 @@ private slots:
     void readsEveryCommand();
     void knowsTheKeypad_data();
     void knowsTheKeypad();
+    void readsWifiRequests_data();
+    void readsWifiRequests();
     void namesTheBadLine_data();
     void namesTheBadLine();
     void reportsAnUnreadableFile();
@@ -81,6 +83,29 @@ void tst_ScriptParser::knowsTheKeypad()
     QCOMPARE(parser.commands().at(0).keyText, text);
 }
 
+void tst_ScriptParser::readsWifiRequests_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QStringList>("request");
+    QTest::newRow("add random") << "station add" << QStringList {"station", "add"};
+    QTest::newRow("add") << "station add 02:AB:00:00:00:01"
+                         << QStringList {"station", "add", "02:AB:00:00:00:01"};
+    QTest::newRow("remove newest") << "station remove" << QStringList {"station", "remove"};
+    QTest::newRow("clear") << "station clear" << QStringList {"station", "clear"};
+    QTest::newRow("silent") << "wifi silent on" << QStringList {"silent", "on"};
+}
+
+void tst_ScriptParser::readsWifiRequests()
+{
+    QFETCH(QString, source);
+    QFETCH(QStringList, request);
+    ScriptParser parser;
+    QVERIFY2(parser.parse(source), qPrintable(parser.errorString()));
+    QCOMPARE(parser.commands().size(), 1);
+    QCOMPARE(parser.commands().at(0).kind, ScriptCommand::WifiService);
+    QCOMPARE(parser.commands().at(0).request, request);
+}
+
 void tst_ScriptParser::namesTheBadLine_data()
 {
     QTest::addColumn<QString>("source");
@@ -99,6 +124,13 @@ void tst_ScriptParser::namesTheBadLine_data()
     QTest::newRow("unknown command") << "jump" << 1 << "unknown command \"jump\"";
     QTest::newRow("open quote") << "type \"home net" << 1 << "unterminated quote";
     QTest::newRow("type two words") << "type home net" << 1 << "quote text with spaces";
+    QTest::newRow("station without action") << "station" << 1 << "usage: station add";
+    QTest::newRow("station clear with address")
+        << "station clear 02:00:00:00:00:01" << 1 << "usage: station add";
+    QTest::newRow("station broken address")
+        << "station add 02:00:00:00:00" << 1 << "\"02:00:00:00:00\" is not a MAC address";
+    QTest::newRow("silent yes") << "wifi silent yes" << 1 << "usage: wifi silent on|off";
+    QTest::newRow("wifi other") << "wifi off" << 1 << "usage: wifi silent on|off";
 }
 
 void tst_ScriptParser::namesTheBadLine()

@@ -44,11 +44,18 @@ public:
         *error = QStringLiteral("disk full");
         return screenshotSucceeds;
     }
+    bool requestWifiService(const QStringList &request, QString *error) override
+    {
+        calls << QStringLiteral("wifi ") + request.join(QLatin1Char('|'));
+        *error = QStringLiteral("there is no station");
+        return serviceAgrees;
+    }
 
     QStringList calls;
     QList<qint64> keyTimes;
     QElapsedTimer clock;
     bool screenshotSucceeds = true;
+    bool serviceAgrees = true;
     std::function<void(int, bool)> onKey;
 };
 
@@ -70,6 +77,7 @@ private slots:
     void holdsAKeyForItsTime();
     void quitEndsTheScript();
     void failureNamesTheLine();
+    void refusedServiceRequestFails();
     void keepsRunningWhileAKeyOpensAModalLoop();
 };
 
@@ -81,7 +89,8 @@ void tst_ScriptRunner::runsCommandsInOrder()
     QSignalSpy finished(&runner, &ScriptRunner::finished);
     runner.run(parse(QStringLiteral("key OK\npress 7\nrelease 7\ntype aB\n"
                                     "msg idle updateHotspotIcon(bool) 1\nlanguage kr\nstart\n"
-                                    "end\nscreenshot a.png\nwindow-screenshot b.png")));
+                                    "end\nscreenshot a.png\nwindow-screenshot b.png\n"
+                                    "station add 02:00:00:00:00:01\nwifi silent on")));
     QTRY_COMPARE(finished.count(), 1);
     QCOMPARE(finished.at(0).at(0).toBool(), false);
     const QStringList expected {
@@ -99,6 +108,8 @@ void tst_ScriptRunner::runsCommandsInOrder()
         "end",
         "display a.png",
         "window b.png",
+        "wifi station|add|02:00:00:00:00:01",
+        "wifi silent|on",
     };
     QCOMPARE(host.calls, expected);
 }
@@ -144,6 +155,21 @@ void tst_ScriptRunner::failureNamesTheLine()
     // The rest of the script does not run.
     QVERIFY(host.keyTimes.isEmpty());
     QCOMPARE(finished.count(), 0);
+}
+
+// A request the Wi-Fi service refuses stops the script like a failed command.
+void tst_ScriptRunner::refusedServiceRequestFails()
+{
+    RecordingHost host;
+    host.serviceAgrees = false;
+    ScriptRunner runner(&host);
+    runner.setStepPause(0);
+    QSignalSpy failed(&runner, &ScriptRunner::failed);
+    runner.run(parse(QStringLiteral("station clear\nstation remove\nkey OK")));
+    QTRY_COMPARE(failed.count(), 1);
+    QCOMPARE(failed.at(0).at(0).toInt(), 1);
+    QCOMPARE(failed.at(0).at(1).toString(), QStringLiteral("there is no station"));
+    QCOMPARE(host.calls, QStringList {"wifi station|clear"});
 }
 
 // OK opens a popup whose modal loop returns only when Back closes it, as on the device.

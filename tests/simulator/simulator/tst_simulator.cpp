@@ -14,6 +14,7 @@ private slots:
     void scriptClosesAndReopensTheApplication();
     void scriptErrorNamesTheLine_data();
     void scriptErrorNamesTheLine();
+    void wifiServiceRunsWithTheSandbox();
 
 private:
     int run(const QStringList &arguments);
@@ -111,6 +112,39 @@ void tst_Simulator::scriptErrorNamesTheLine()
     QFETCH(QString, message);
     QCOMPARE(run({"--script", writeScript(script)}), 1);
     QVERIFY2(m_output.contains(message), qPrintable(m_output));
+}
+
+// The service starts with the sandbox, takes the script's requests, answers a save through
+// the sender, and ends with the simulator.
+void tst_Simulator::wifiServiceRunsWithTheSandbox()
+{
+    const QString sandbox = m_dir->filePath(QStringLiteral("sandbox"));
+    QDir().mkpath(sandbox + QStringLiteral("/configs"));
+    QFile options(sandbox + QStringLiteral("/configs/simulator.ini"));
+    QVERIFY(options.open(QIODevice::WriteOnly));
+    options.write("[WifiService]\nAnswerDelayMs=0\nStations=0\n");
+    options.close();
+    const QString script = writeScript("station add 02:00:00:00:00:01\n"
+                                       "station add\n"
+                                       "station remove 02:00:00:00:00:01\n"
+                                       "wifi silent on\n"
+                                       "wifi silent off\n"
+                                       "key Enter\n"
+                                       "key F15\n"
+                                       "wait 1000\n"
+                                       "station clear\n"
+                                       "station remove\n");
+    QCOMPARE(run({"--script", script}), 1);
+    QVERIFY2(m_output.contains(QLatin1String("added 02:00:00:00:00:01")), qPrintable(m_output));
+    QVERIFY(m_output.contains(QLatin1String("removed 02:00:00:00:00:01")));
+    QVERIFY(m_output.contains(QLatin1String("removed 1 stations")));
+    QVERIFY(m_output.contains(QLatin1String("line 10: there is no station")));
+    // The save was answered "on", and the application turned the idle screen's indicator on.
+    QVERIFY2(m_output.contains(QLatin1String("telling settings_hotspot wifi2ui_Hotspot(str) on")),
+        qPrintable(m_output));
+    QVERIFY(m_output.contains(QLatin1String("\"updateHotspotIcon(bool)\" payload: \"01\"")));
+    QVERIFY(!QFileInfo::exists(sandbox + QStringLiteral("/var/run/hostapd/wlan1")));
+    QVERIFY(!QFileInfo::exists(sandbox + QStringLiteral("/var/run/wifiservice.sock")));
 }
 
 QTEST_GUILESS_MAIN(tst_Simulator)

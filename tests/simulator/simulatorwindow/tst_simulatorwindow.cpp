@@ -1,10 +1,15 @@
 #include "basewidget.h"
+#include "core.h"
 #include "simulatorwindow.h"
 #include "tail.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -45,6 +50,8 @@ private slots:
     void desktopKeysStandForDeviceKeys();
     void releaseGoesToThePressedKey();
     void autoRepeatIsOnePress();
+    void panelAsksForTheWorldAround();
+    void languageBoxNamesEveryLanguage();
 
 private:
     SimulatorWindow *m_window = nullptr;
@@ -150,6 +157,52 @@ void tst_SimulatorWindow::autoRepeatIsOnePress()
     }
     QTest::keyRelease(m_window, Qt::Key_Down);
     QCOMPARE(m_device->keys.size(), 2);
+}
+
+// The panel's buttons ask for the service's work, and keys typed meanwhile still go to the
+// telephone, not to the panel.
+void tst_SimulatorWindow::panelAsksForTheWorldAround()
+{
+    QSignalSpy added(m_window, &SimulatorWindow::stationAddRequested);
+    QSignalSpy removed(m_window, &SimulatorWindow::stationRemoveRequested);
+    QSignalSpy silent(m_window, &SimulatorWindow::silentToggled);
+    auto add = m_window->findChild<QPushButton *>(QStringLiteral("addStation"));
+    auto remove = m_window->findChild<QPushButton *>(QStringLiteral("removeStation"));
+    auto silentBox = m_window->findChild<QCheckBox *>(QStringLiteral("silent"));
+    QVERIFY(add && remove && silentBox);
+    QTest::mouseClick(add, Qt::LeftButton);
+    QTest::mouseClick(remove, Qt::LeftButton);
+    QTest::mouseClick(silentBox, Qt::LeftButton);
+    QCOMPARE(added.count(), 1);
+    QCOMPARE(removed.count(), 1);
+    QCOMPARE(silent.count(), 1);
+    QCOMPARE(silent.at(0).at(0).toBool(), true);
+    for (QWidget *control : {static_cast<QWidget *>(add), static_cast<QWidget *>(silentBox),
+             static_cast<QWidget *>(m_window->languageBox())})
+        QCOMPARE(control->focusPolicy(), Qt::NoFocus);
+
+    // What a script set shows without being asked for again.
+    m_window->showSilent(false);
+    QVERIFY(!silentBox->isChecked());
+    QCOMPARE(silent.count(), 1);
+    m_window->setServiceAvailable(false);
+    QVERIFY(!add->isEnabled() && !silentBox->isEnabled());
+    QVERIFY(!m_window->findChild<QLabel *>(QStringLiteral("serviceMessage"))->text().isEmpty());
+}
+
+void tst_SimulatorWindow::languageBoxNamesEveryLanguage()
+{
+    QComboBox *box = m_window->languageBox();
+    QCOMPARE(box->count(), int(Core::LanguageCount));
+    QSignalSpy chosen(m_window, &SimulatorWindow::languageChosen);
+    m_window->showLanguage(Core::Korean);
+    QCOMPARE(box->currentText(), QStringLiteral("한국어"));
+    QCOMPARE(chosen.count(), 0);
+    const int greek = box->findData(int(Core::Greek));
+    QCOMPARE(box->itemText(greek), QStringLiteral("Ελληνικά"));
+    emit box->activated(greek);
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen.at(0).at(0).toInt(), int(Core::Greek));
 }
 
 QTEST_MAIN(tst_SimulatorWindow)
