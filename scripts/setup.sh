@@ -21,6 +21,7 @@ clang
 libclang-rt-14-dev
 xvfb
 xauth
+valgrind
 "
 
 missing=""
