@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QRect>
 #include <QString>
 
@@ -43,9 +44,36 @@ inline void drawImage(QPainter *p, int x, int y, const QString &path)
     p->drawPixmap(x, y, QPixmap(path));
 }
 
+// Scaling is the raster engine's slowest way to draw an image, and these images are drawn at
+// a handful of fixed sizes: each is scaled once, kept in the pixmap cache under its path and
+// size, and blitted from there. Images already at the size are blitted as they are.
 inline void drawScaled(QPainter *p, const QRect &target, const QString &path)
 {
-    p->drawPixmap(target, QPixmap(path));
+    if (target.isEmpty())
+        return;
+    const QPixmap pixmap(path);
+    if (pixmap.size() == target.size()) {
+        p->drawPixmap(target.topLeft(), pixmap);
+        return;
+    }
+    const bool smooth = p->testRenderHint(QPainter::SmoothPixmapTransform);
+    const QString key = path
+        + QStringLiteral("@%1x%2%3")
+              .arg(target.width())
+              .arg(target.height())
+              .arg(smooth ? QStringLiteral("s") : QString());
+    QPixmap scaled;
+    if (!QPixmapCache::find(key, &scaled)) {
+        scaled = QPixmap(target.size());
+        scaled.fill(Qt::transparent);
+        QPainter scaler(&scaled);
+        scaler.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+        scaler.setCompositionMode(QPainter::CompositionMode_Source);
+        scaler.drawPixmap(scaled.rect(), pixmap);
+        scaler.end();
+        QPixmapCache::insert(key, scaled);
+    }
+    p->drawPixmap(target.topLeft(), scaled);
 }
 
 // The three-piece check box whose left piece starts at x; the tick sits 3 pixels in.

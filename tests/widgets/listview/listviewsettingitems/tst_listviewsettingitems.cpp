@@ -3,6 +3,7 @@
 #include "listviewsettingitems.h"
 #include "listviewvalueitems.h"
 
+#include <QPixmapCache>
 #include <QtTest>
 
 #include <memory>
@@ -47,6 +48,8 @@ private slots:
     void selectValueIsElidedLabelIsNot();
     void lineEditBoxAndValue_data();
     void lineEditBoxAndValue();
+    void stretchedPiecesMatchAScaledDraw_data();
+    void stretchedPiecesMatchAScaledDraw();
     void passwordIsMasked();
     void lineEditLimits_data();
     void lineEditLimits();
@@ -188,6 +191,42 @@ void tst_ListViewSettingItems::lineEditBoxAndValue()
     const QRect box = changed(paintRow(empty), rowRect);
     QCOMPARE(box.left(), base);
     QVERIFY(QRect(base, top + 3, rowRect.width() - 140 - margin + 1, 35).contains(box));
+}
+
+void tst_ListViewSettingItems::stretchedPiecesMatchAScaledDraw_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QRect>("piece");
+    QTest::addColumn<QString>("image");
+
+    QTest::newRow("check box middle") << int(Check) << QRect(right - 35, top + 8, 20, 24)
+                                      << QStringLiteral(":/ui/images/checkbox_bg_center.png");
+    QTest::newRow("text box middle")
+        << int(LineEdit) << QRect(left + 127, top + 3, rowRect.width() - 143, 35)
+        << QStringLiteral(":/ui/images/inputbox_center.png");
+}
+
+// The stretched middle pieces are scaled once and then blitted from the pixmap cache: the
+// first paint and every later one must give the pixels of drawing the piece scaled in place.
+void tst_ListViewSettingItems::stretchedPiecesMatchAScaledDraw()
+{
+    QFETCH(int, kind);
+    QFETCH(QRect, piece);
+    QFETCH(QString, image);
+
+    QImage expected = paintRow(*makeRow(kind, QString()));
+    {
+        QPainter painter(&expected);
+        painter.fillRect(piece, background);
+        painter.drawPixmap(piece, QPixmap(image));
+    }
+    QPixmapCache::clear();
+    const std::unique_ptr<ListViewItem> row = makeRow(kind, QString());
+    const QImage first = paintRow(*row);
+    const QImage again = paintRow(*row);
+    QVERIFY(!changed(first, piece).isEmpty());
+    QCOMPARE(changed(first, piece, expected), QRect());
+    QCOMPARE(changed(again, piece, expected), QRect());
 }
 
 void tst_ListViewSettingItems::passwordIsMasked()

@@ -1,0 +1,143 @@
+#include "benchenvironment.h"
+#include "benchshell.h"
+#include "settings_hotspot.h"
+#include "stockhotspotdialog.h"
+
+#include <QLayout>
+#include <QTemporaryDir>
+
+#include <malloc.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <memory>
+#include <vector>
+
+extern char **environ;
+
+// How lean: the heap a settings screen holds, beside the stock peer's, and the peak resident
+// size of the whole simulator on a scripted walk, beside a bare Qt program's. Figures are
+// reported as bytes.
+class bench_memory : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void screenHeap_data();
+    void screenHeap();
+    void peakResident_data();
+    void peakResident();
+
+private:
+    BenchShell *m_shell = nullptr;
+};
+
+namespace {
+
+enum Build { Ours, Stock };
+
+// Built, polished and laid out, as the peer benchmark builds them.
+QWidget *build(Build kind)
+{
+    QWidget *screen
+        = kind == Stock ? static_cast<QWidget *>(new StockHotspotDialog) : new SettingsHotspot;
+    screen->ensurePolished();
+    if (screen->layout())
+        screen->layout()->activate();
+    return screen;
+}
+
+qint64 heapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return qint64(info.uordblks + info.hblkhd);
+}
+
+// Runs a program to its end and returns its peak resident size in bytes, or -1.
+qint64 peakResidentOf(const QString &program, const QStringList &arguments)
+{
+    std::vector<QByteArray> storage;
+    storage.push_back(QFile::encodeName(program));
+    for (const QString &argument : arguments)
+        storage.push_back(argument.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &argument : storage)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv.front(), nullptr, nullptr, argv.data(), environ) != 0)
+        return -1;
+    int status = 0;
+    struct rusage usage = {};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1;
+    return qint64(usage.ru_maxrss) * 1024;
+}
+
+} // namespace
+
+void bench_memory::initTestCase()
+{
+    BenchEnvironment::quietLogs();
+    m_shell = new BenchShell;
+    m_shell->storeHotspotOn();
+}
+
+void bench_memory::cleanupTestCase()
+{
+    delete m_shell;
+}
+
+void bench_memory::screenHeap_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("ours") << int(Ours);
+    QTest::newRow("stock") << int(Stock);
+}
+
+// A second screen, once the first has loaded what all share (images, fonts, styles): what
+// each screen itself holds.
+void bench_memory::screenHeap()
+{
+    QFETCH(int, kind);
+    const std::unique_ptr<QWidget> first(build(Build(kind)));
+    const qint64 before = heapInUse();
+    const std::unique_ptr<QWidget> second(build(Build(kind)));
+    const qint64 held = heapInUse() - before;
+    QVERIFY(held > 0);
+    QTest::setBenchmarkResult(qreal(held), QTest::BytesAllocated);
+}
+
+void bench_memory::peakResident_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("simulator") << QStringLiteral("simulator")
+                               << QStringList {QStringLiteral("--script"),
+                                      QStringLiteral(HOTSPOT_WALK_SCRIPT)};
+    QTest::newRow("bare") << QStringLiteral("startup_bare") << QStringList();
+}
+
+void bench_memory::peakResident()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    if (program == QLatin1String("simulator")) {
+        arguments << QStringLiteral("--sandbox") << scratch.filePath(QStringLiteral("sandbox"))
+                  << QStringLiteral("--screenshots")
+                  << scratch.filePath(QStringLiteral("screenshots"));
+    }
+    const qint64 peak = peakResidentOf(
+        QCoreApplication::applicationDirPath() + QLatin1Char('/') + program, arguments);
+    QVERIFY2(peak > 0, qPrintable(program + QStringLiteral(" did not run to a clean end")));
+    QTest::setBenchmarkResult(qreal(peak), QTest::BytesAllocated);
+}
+
+HOTSPOT_BENCH_MAIN(bench_memory)
+
+#include "bench_memory.moc"
