@@ -2,8 +2,12 @@
 
 #include "core.h"
 
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
+#include <QTemporaryFile>
 
 namespace HotspotConfig {
 
@@ -28,10 +32,29 @@ namespace {
         return value.toString();
     }
 
+    // Qt 5's QSaveFile puts its new file in place even when the last write to it failed, so a
+    // full disk would leave a settings file cut short and QSettings would report success. A
+    // file is only rewritten when one twice its size, and some, fits beside it.
+    bool roomFor(const QString &path)
+    {
+        const QFileInfo target(path);
+        QTemporaryFile probe(target.absolutePath() + QStringLiteral("/.space-XXXXXX"));
+        bool room = QDir().mkpath(target.absolutePath()) && probe.open();
+        const QByteArray block(4096, '\0');
+        for (qint64 left = 2 * target.size() + block.size(); room && left > 0; left -= block.size())
+            room = probe.write(block) == block.size();
+        room = room && probe.flush();
+        if (!room)
+            qWarning() << "HotspotConfig::roomFor no room to rewrite" << path;
+        return room;
+    }
+
+    // A line QSettings cannot parse (a '#' comment, say) leaves a format error behind, but the
+    // file is written all the same; only an access error means the write did not happen.
     bool flush(QSettings &settings)
     {
         settings.sync();
-        return settings.status() == QSettings::NoError;
+        return settings.status() != QSettings::AccessError;
     }
 
 } // namespace
@@ -105,6 +128,8 @@ void parametersFor(const QString &frequency, const QString &mode, QString *hwMod
 
 bool writeSwitch(bool on)
 {
+    if (!roomFor(envInfoFile()))
+        return false;
     QSettings env(envInfoFile(), QSettings::IniFormat);
     env.setValue(QStringLiteral("HOTSPOT/HOTSPOT"), on);
     return flush(env);
@@ -113,6 +138,8 @@ bool writeSwitch(bool on)
 bool writeTethering(
     const QString &hwMode, int ieee80211n, const QString &ssid, const QString &passphrase)
 {
+    if (!roomFor(devicePath(hostapdConfPath)))
+        return false;
     QSettings hostapd(devicePath(hostapdConfPath), QSettings::IniFormat);
     hostapd.setValue(QStringLiteral("TETHERING/hw_mode"), hwMode);
     hostapd.setValue(QStringLiteral("TETHERING/ieee80211n"), ieee80211n);

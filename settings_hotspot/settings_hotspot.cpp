@@ -89,6 +89,10 @@ void SettingsHotspot::showEvent(QShowEvent *)
 
 void SettingsHotspot::hideEvent(QHideEvent *)
 {
+    // The popup is a window of its own: it would stay, modal, over whatever the shell shows
+    // next.
+    if (m_Dlg)
+        static_cast<QWidget *>(m_Dlg.data())->hide();
     if (m_timer && m_timer->isActive())
         m_timer->stop();
     if (m_toastWait && m_toastWait->isVisible())
@@ -417,15 +421,20 @@ void SettingsHotspot::send2WiFi()
     runHotspotScript();
 }
 
+// The message takes the place of the result notice, so that a result arriving while it is up
+// (of an apply still pending) replaces it instead of piling up on top of it.
 void SettingsHotspot::showValidationFailure(const QString &message, int row)
 {
-    QPointer<Toast> notice = new Toast(message, 2000, this);
-    notice->setIgnoreKey(true);
+    retire(m_toast);
+    m_toast = new Toast(message, 2000, this);
+    m_toast->setIgnoreKey(true);
+    QPointer<Toast> notice = m_toast;
     QPointer<SettingsHotspot> self(this);
     notice->exec();
-    retire(notice);
     if (!self)
         return;
+    if (m_toast == notice)
+        retire(m_toast);
     if (m_listView)
         m_listView->setSelectedIdx(row);
     if (theCore)

@@ -669,6 +669,7 @@ void ListView::paintEvent(QPaintEvent *)
     const int rowHeight = height() / m_pageCount;
     const int right = width() - m_lineRightMargin - 1;
     const bool focused = hasFocus();
+    bool selectedMoved = false;
     for (int idx = m_startIdx, i = 0; idx < m_startIdx + m_pageCount && idx < m_items.size();
          ++idx, ++i) {
         ListViewItem *row = item(idx);
@@ -676,6 +677,7 @@ void ListView::paintEvent(QPaintEvent *)
             break;
         const int top = i * (rowHeight + 1);
         QRect rowRect(QPoint(m_lineLeftMargin, top), QPoint(right, top + rowHeight - 1));
+        selectedMoved = selectedMoved || (idx == m_selectedIdx && row->geometry() != rowRect);
         row->setGeometry(rowRect);
         row->setFocus(focused);
         row->setSelected(idx == m_selectedIdx);
@@ -686,6 +688,10 @@ void ListView::paintEvent(QPaintEvent *)
     }
     paintScrollBar(&painter);
     painter.restore();
+    // A row learns its place when it is painted; an editor placed before that (a new page, a
+    // first show) sits where the row is not, so it is placed again.
+    if (selectedMoved)
+        scheduleCheckFocus();
 }
 
 void ListView::paintScrollBar(QPainter *painter)

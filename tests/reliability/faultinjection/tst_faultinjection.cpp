@@ -1,0 +1,527 @@
+// The outside world failing under the application: settings files that cannot be written,
+// a full disk, a hotspot script and a control tool that are missing, cannot run, fail, hang
+// or flood their output. The user must see the right notice, and nothing may be lost: the
+// edits stay in the rows and every other key of the files stays as it was.
+
+#include "screenfixture.h"
+
+#include "appmessage.h"
+#include "settings_hotspotinfo.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+const char editedSsid[] = "Lab 2";
+const char editedPassword[] = "12345678";
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeProgram(const QString &path, const QByteArray &text, bool executable = true)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile::remove(path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    QFile::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (executable)
+        permissions |= QFileDevice::ExeOwner;
+    QVERIFY(file.setPermissions(permissions));
+}
+
+// Programs the stand-ins started, by the process ids they wrote down.
+QList<qint64> recordedPids(const QString &file)
+{
+    QList<qint64> pids;
+    for (const QByteArray &line : bytesOf(file).split('\n')) {
+        if (!line.isEmpty() && line != "<missing>")
+            pids << line.toLongLong();
+    }
+    return pids;
+}
+
+bool running(qint64 pid)
+{
+    return ::kill(pid_t(pid), 0) == 0;
+}
+
+// Stand-in for hostapd's control tool, told by files beside it how to misbehave.
+const char controlTool[] = R"sh(#!/bin/sh
+dir=${0%/*}
+echo $$ >> "$dir/pids"
+case "$1" in
+all_sta)
+    [ -f "$dir/query.hang" ] && exec sleep 30
+    [ -f "$dir/query.flood" ] && head -c 2000000 "$dir/flood"
+    cat "$dir/stations"
+    [ -f "$dir/query.fail" ] && exit 255
+    exit 0 ;;
+deny_mac)
+    [ -f "$dir/deny.hang" ] && exec sleep 30
+    exit 0 ;;
+esac
+exit 2
+)sh";
+
+const char twoStations[] = "Selected interface 'wlan1'\n3c:28:6d:11:22:33\nflags=[AUTH][ASSOC]\n"
+                           "aid=1\na4:5e:60:de:ad:01\nflags=[AUTH][ASSOC]\naid=2\n";
+
+// The child side of the full-disk test: the whole save in a process that may not make any file
+// larger than 'limit' bytes. It prints what the user is left with.
+int saveUnderFileSizeLimit(const QString &root, qint64 limit, int argc, char **argv)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit fileSize = {rlim_t(limit), rlim_t(limit)};
+    if (::setrlimit(RLIMIT_FSIZE, &fileSize) != 0)
+        return 3;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    Core core;
+    core.setDeviceRoot(root);
+    Status status;
+    core.setStatusWidget(&status);
+    SettingsHotspot screen;
+    screen.loadsetting();
+    screen.show();
+    auto list = screen.findChild<ListView *>();
+    QTest::keyClick(list, Qt::Key_Enter);
+    static_cast<ListViewLineEditItem *>(list->item(3))->setEditText(QLatin1String(editedSsid));
+    static_cast<ListViewLineEditItem *>(list->item(4))->setEditText(QLatin1String(editedPassword));
+    QTest::keyClick(&screen, Qt::Key_F15);
+
+    QTextStream out(stdout);
+    for (Toast *toast : screen.findChildren<Toast *>()) {
+        if (toast->isVisible())
+            out << "notice " << toast->message() << '\n';
+    }
+    out << "switch " << static_cast<ListViewCheckItem *>(list->item(0))->isChecked() << '\n';
+    out << "ssid " << static_cast<ListViewLineEditItem *>(list->item(3))->editText() << '\n';
+    out << "password " << static_cast<ListViewLineEditItem *>(list->item(4))->editText() << '\n';
+    out << "guard " << (screen.guardTimer() && screen.guardTimer()->isActive()) << '\n';
+    return 0;
+}
+
+} // namespace
+
+class tst_FaultInjection : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void unwritableConfiguration_data();
+    void unwritableConfiguration();
+    void diskFull_data();
+    void diskFull();
+    void brokenHotspotScript_data();
+    void brokenHotspotScript();
+    void brokenStationQuery_data();
+    void brokenStationQuery();
+    void megabytesOfOutput_data();
+    void megabytesOfOutput();
+    void brokenDisconnectCommand_data();
+    void brokenDisconnectCommand();
+
+private:
+    // The files as another owner left them, with keys the screen does not own.
+    void plantConfiguration();
+    QStringList foreignChanges() const;
+    void openAndEdit();
+    void checkEditsKept();
+    QString sbin(const QString &name) const
+    {
+        return f->shell.path(QStringLiteral("/usr/sbin/") + name);
+    }
+    void killRecorded(const QString &pidFile);
+
+    // The connected-devices screen.
+    void openInfo();
+    QStringList rows() const;
+    Toast *infoNotice() const;
+
+    ScreenFixture *f = nullptr;
+    QPointer<SettingsHotspotInfo> m_info;
+};
+
+void tst_FaultInjection::init()
+{
+    f = new ScreenFixture;
+    plantConfiguration();
+}
+
+void tst_FaultInjection::cleanup()
+{
+    killRecorded(sbin(QStringLiteral("pids")));
+    delete m_info;
+    delete f;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_FaultInjection::killRecorded(const QString &pidFile)
+{
+    for (qint64 pid : recordedPids(pidFile))
+        ::kill(pid_t(pid), SIGKILL);
+}
+
+void tst_FaultInjection::plantConfiguration()
+{
+    QDir().mkpath(QFileInfo(f->hostapdConf()).absolutePath());
+    QSettings env(f->envFile(), QSettings::IniFormat);
+    env.setValue(QStringLiteral("DISPLAY/Brightness"), 7);
+    env.setValue(QStringLiteral("HOTSPOT/HOTSPOT"), false);
+    QSettings conf(f->hostapdConf(), QSettings::IniFormat);
+    conf.setValue(QStringLiteral("RADIO/country_code"), QStringLiteral("DE"));
+    conf.setValue(QStringLiteral("STATION/ssid"), QStringLiteral("Home"));
+    conf.setValue(QStringLiteral("STATION/wpa_passphrase"), QStringLiteral("pa;ss, word"));
+    conf.setValue(QStringLiteral("TETHERING/channel"), 6);
+    conf.setValue(QStringLiteral("TETHERING/interface"), QStringLiteral("wlan1"));
+    conf.setValue(QStringLiteral("TETHERING/hw_mode"), QStringLiteral("g"));
+    conf.setValue(QStringLiteral("TETHERING/ieee80211n"), 0);
+    conf.setValue(QStringLiteral("TETHERING/ssid"), QStringLiteral("Office"));
+    conf.setValue(QStringLiteral("TETHERING/wpa_passphrase"), QStringLiteral("secret99"));
+}
+
+QStringList tst_FaultInjection::foreignChanges() const
+{
+    QStringList changes;
+    const QSettings hostapd(f->hostapdConf(), QSettings::IniFormat);
+    const QList<QPair<QString, QString>> conf = {{"RADIO/country_code", "DE"},
+        {"STATION/ssid", "Home"}, {"STATION/wpa_passphrase", "pa;ss, word"},
+        {"TETHERING/channel", "6"}, {"TETHERING/interface", "wlan1"}};
+    if (QFileInfo(f->hostapdConf()).isFile()) {
+        for (const auto &key : conf) {
+            if (hostapd.value(key.first).toString() != key.second)
+                changes << key.first;
+        }
+    }
+    const QSettings env(f->envFile(), QSettings::IniFormat);
+    if (QFileInfo(f->envFile()).isFile()
+        && env.value(QStringLiteral("DISPLAY/Brightness")).toString() != QLatin1String("7"))
+        changes << QStringLiteral("DISPLAY/Brightness");
+    return changes;
+}
+
+void tst_FaultInjection::openAndEdit()
+{
+    f->open();
+    f->tap(Qt::Key_Enter);
+    f->ssid()->setEditText(QLatin1String(editedSsid));
+    f->password()->setEditText(QLatin1String(editedPassword));
+}
+
+void tst_FaultInjection::checkEditsKept()
+{
+    QVERIFY(f->screen->isVisible());
+    QVERIFY(f->useHotspot()->isChecked());
+    QCOMPARE(f->ssid()->editText(), QLatin1String(editedSsid));
+    QCOMPARE(f->password()->editText(), QLatin1String(editedPassword));
+}
+
+void tst_FaultInjection::unwritableConfiguration_data()
+{
+    QTest::addColumn<QString>("blocked");
+    QTest::newRow("configuration file is a folder") << "/configs/wireless/hostapd.conf";
+    QTest::newRow("switch file is a folder") << "/configs/envinfo.ini";
+}
+
+// Permission bits do not stop root; a folder where the file should be stops everyone.
+void tst_FaultInjection::unwritableConfiguration()
+{
+    QFETCH(QString, blocked);
+    const QString path = f->shell.path(blocked);
+    const bool switchBlocked = path == f->envFile();
+    const QByteArray confBefore = bytesOf(f->hostapdConf());
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir().mkpath(path));
+    f->installRecorder();
+    openAndEdit();
+
+    f->softKey(4);
+    QVERIFY(f->notice());
+    QCOMPARE(f->notice()->message(), QStringLiteral("Failed"));
+    QVERIFY(!f->waitNotice());
+    QVERIFY(!f->screen->guardTimer());
+    QCOMPARE(f->scriptRuns(), 0);
+    checkEditsKept();
+    if (switchBlocked) {
+        QCOMPARE(bytesOf(f->hostapdConf()), confBefore);
+    } else {
+        // The switch went back: the next start must not claim a hotspot that never started.
+        QCOMPARE(f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), QStringLiteral("false"));
+    }
+    QCOMPARE(foreignChanges(), QStringList());
+}
+
+void tst_FaultInjection::diskFull_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<bool>("switchFits");
+    QTest::newRow("nothing fits") << 16 << false;
+    // Here Qt 5 would put the configuration file in place, cut short at the limit.
+    QTest::newRow("the switch file fits, the configuration file does not") << 120 << true;
+}
+
+void tst_FaultInjection::diskFull()
+{
+    QFETCH(int, limit);
+    QFETCH(bool, switchFits);
+    f->installRecorder();
+    const QByteArray envBefore = bytesOf(f->envFile());
+    const QByteArray confBefore = bytesOf(f->hostapdConf());
+    QCOMPARE(envBefore.size() < limit, switchFits);
+    QVERIFY(confBefore.size() > limit);
+
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(),
+        {QStringLiteral("--save-under-file-size-limit"), f->shell.root.path(),
+            QString::number(limit)});
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    const QStringList seen = QString::fromUtf8(child.readAllStandardOutput())
+                                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(seen,
+        QStringList({"notice Failed", "switch 1", QStringLiteral("ssid ") + editedSsid,
+            QStringLiteral("password ") + editedPassword, "guard 0"}));
+
+    QCOMPARE(bytesOf(f->envFile()), envBefore);
+    QCOMPARE(bytesOf(f->hostapdConf()), confBefore);
+    // No half-written copy is left beside the files either.
+    QCOMPARE(QDir(QFileInfo(f->hostapdConf()).absolutePath()).entryList(QDir::Files),
+        QStringList({"hostapd.conf"}));
+    QCOMPARE(f->scriptRuns(), 0);
+}
+
+void tst_FaultInjection::brokenHotspotScript_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<bool>("executable");
+    QTest::addColumn<bool>("startable");
+    QTest::newRow("missing") << QByteArray() << false << false;
+    QTest::newRow("not executable")
+        << QByteArray("#!/bin/sh\necho run >> \"${0%/*}/runs\"\n") << false << false;
+    QTest::newRow("fails") << QByteArray("#!/bin/sh\necho run >> \"${0%/*}/runs\"\nexit 3\n")
+                           << true << true;
+    QTest::newRow("never ends") << QByteArray(
+        "#!/bin/sh\necho run >> \"${0%/*}/runs\"\necho $$ >> \"${0%/*}/pids\"\n"
+        "exec sleep 30\n") << true
+                                << true;
+}
+
+// The script's failure is never reported directly; the guard notices the missing answer,
+// however the script failed, and the apply must not wait for the script itself.
+void tst_FaultInjection::brokenHotspotScript()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(bool, executable);
+    QFETCH(bool, startable);
+    if (!script.isEmpty())
+        writeProgram(sbin(QStringLiteral("hotspot.sh")), script, executable);
+    openAndEdit();
+    if (!startable) {
+        // Once on Save and once more when the guard gives up.
+        const QRegularExpression cannotStart(
+            QStringLiteral("^SettingsHotspot::runHotspotScript cannot start "));
+        QTest::ignoreMessage(QtWarningMsg, cannotStart);
+        QTest::ignoreMessage(QtWarningMsg, cannotStart);
+    }
+
+    QElapsedTimer saving;
+    saving.start();
+    f->softKey(4);
+    QVERIFY2(saving.elapsed() < 2000, "the screen waited for the script");
+    QVERIFY(f->waitNotice());
+    QVERIFY(f->screen->guardTimer()->isActive());
+    QCOMPARE(f->screen->guardTimer()->interval(), SettingsHotspot::GuardOnMs);
+    QCOMPARE(f->stored(f->hostapdConf(), "TETHERING/ssid").toString(), QLatin1String(editedSsid));
+    QCOMPARE(f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), QStringLiteral("true"));
+    if (startable)
+        QTRY_COMPARE(f->scriptRuns(), 1);
+
+    f->screen->guardTimer()->stop();
+    QVERIFY(QMetaObject::invokeMethod(f->screen, "displayResult"));
+    QCOMPARE(f->notice()->message(), QStringLiteral("Failed\nPlease try again"));
+    QVERIFY(!f->waitNotice());
+    QCOMPARE(f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), QStringLiteral("false"));
+    QCOMPARE(f->stored(f->hostapdConf(), "TETHERING/ssid").toString(), QLatin1String(editedSsid));
+    QCOMPARE(foreignChanges(), QStringList());
+    checkEditsKept();
+    if (startable)
+        QTRY_COMPARE(f->scriptRuns(), 2);
+    else
+        QCOMPARE(f->scriptRuns(), 0);
+}
+
+void tst_FaultInjection::openInfo()
+{
+    m_info = f->screen->findChild<SettingsHotspotInfo *>();
+    QVERIFY(m_info);
+    m_info->show();
+}
+
+QStringList tst_FaultInjection::rows() const
+{
+    QStringList texts;
+    auto list = m_info->findChild<ListView *>();
+    for (int idx = 0; idx < list->itemSize(); ++idx)
+        texts << list->item(idx)->text();
+    return texts;
+}
+
+Toast *tst_FaultInjection::infoNotice() const
+{
+    for (Toast *toast : m_info->findChildren<Toast *>()) {
+        if (toast->isVisible() && !qobject_cast<ToastWait *>(toast))
+            return toast;
+    }
+    return nullptr;
+}
+
+void tst_FaultInjection::brokenStationQuery_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QStringList>("rowsAfter");
+    const QStringList kept = {"3C:28:6D:11:22:33", "A4:5E:60:DE:AD:01"};
+    QTest::newRow("missing") << "missing" << kept;
+    QTest::newRow("not executable") << "not executable" << kept;
+    QTest::newRow("never ends") << "never ends" << kept;
+    // The tool did answer: there are no stations it could name.
+    QTest::newRow("fails with an error")
+        << "fails" << QStringList({"There is no connected device"});
+}
+
+// A refresh that cannot get an answer leaves the stations of the last answer; the tool coming
+// back brings the list back to life, and no query is left running behind.
+void tst_FaultInjection::brokenStationQuery()
+{
+    QFETCH(QString, fault);
+    QFETCH(QStringList, rowsAfter);
+    const QString tool = sbin(QStringLiteral("hostapd_cli"));
+    writeProgram(tool, controlTool);
+    f->writeConf(sbin(QStringLiteral("stations")), twoStations);
+    openInfo();
+    QTRY_COMPARE(rows(), QStringList({"3C:28:6D:11:22:33", "A4:5E:60:DE:AD:01"}));
+
+    if (fault == QLatin1String("missing")) {
+        QVERIFY(QFile::remove(tool));
+    } else if (fault == QLatin1String("not executable")) {
+        writeProgram(tool, controlTool, false);
+    } else if (fault == QLatin1String("never ends")) {
+        f->writeConf(sbin(QStringLiteral("query.hang")), "");
+    } else {
+        f->writeConf(sbin(QStringLiteral("query.fail")), "");
+        f->writeConf(sbin(QStringLiteral("stations")),
+            "Failed to connect to hostapd - wpa_ctrl_open: No such file or directory\n");
+    }
+    const int started = recordedPids(sbin(QStringLiteral("pids"))).size();
+    QTest::keyClick(m_info, Qt::Key_F11);
+    // Whatever the tool does, the screen hears of it within the bound or not at all.
+    if (fault == QLatin1String("fails"))
+        QTRY_COMPARE(rows(), rowsAfter);
+    else
+        QTest::qWait(200);
+    QCOMPARE(rows(), rowsAfter);
+    QVERIFY(m_info->isVisible());
+    QVERIFY(!infoNotice());
+
+    // The tool works again.
+    writeProgram(tool, controlTool);
+    QFile::remove(sbin(QStringLiteral("query.hang")));
+    QFile::remove(sbin(QStringLiteral("query.fail")));
+    f->writeConf(
+        sbin(QStringLiteral("stations")), "Selected interface 'wlan1'\n02:00:00:00:00:07\n");
+    QTest::keyClick(m_info, Qt::Key_F11);
+    QTRY_COMPARE(rows(), QStringList({"02:00:00:00:00:07"}));
+    // A query that hung was stopped, not left behind.
+    const QList<qint64> pids = recordedPids(sbin(QStringLiteral("pids")));
+    for (int idx = started; idx < pids.size() - 1; ++idx)
+        QTRY_VERIFY2(!running(pids.at(idx)), "a station query was left running");
+}
+
+void tst_FaultInjection::megabytesOfOutput_data()
+{
+    QTest::addColumn<QByteArray>("flood");
+    QTest::newRow("attribute lines") << QByteArray("flags=[AUTH][ASSOC][AUTHORIZED][WMM][HT]\n");
+    QTest::newRow("one endless line") << QByteArray("x");
+}
+
+void tst_FaultInjection::megabytesOfOutput()
+{
+    QFETCH(QByteArray, flood);
+    writeProgram(sbin(QStringLiteral("hostapd_cli")), controlTool);
+    QByteArray text;
+    while (text.size() < 2000000)
+        text += flood;
+    // The endless line ends where the stations begin.
+    f->writeConf(sbin(QStringLiteral("flood")), text + "\n");
+    f->writeConf(sbin(QStringLiteral("query.flood")), "");
+    f->writeConf(sbin(QStringLiteral("stations")), twoStations);
+    openInfo();
+    QTRY_COMPARE_WITH_TIMEOUT(
+        rows(), QStringList({"3C:28:6D:11:22:33", "A4:5E:60:DE:AD:01"}), 60000);
+    QCOMPARE(m_info->deviceList().size(), 2);
+}
+
+void tst_FaultInjection::brokenDisconnectCommand_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("missing") << "missing";
+    QTest::newRow("never ends") << "never ends";
+}
+
+// The disconnect's outcome comes from the Wi-Fi service; without an answer the guard reports
+// the failure, stops the command and asks for the stations again.
+void tst_FaultInjection::brokenDisconnectCommand()
+{
+    QFETCH(QString, fault);
+    const QString tool = sbin(QStringLiteral("hostapd_cli"));
+    writeProgram(tool, controlTool);
+    f->writeConf(sbin(QStringLiteral("stations")), twoStations);
+    openInfo();
+    QTRY_COMPARE(rows().size(), 2);
+
+    if (fault == QLatin1String("missing"))
+        QVERIFY(QFile::remove(tool));
+    else
+        f->writeConf(sbin(QStringLiteral("deny.hang")), "");
+    const int started = recordedPids(sbin(QStringLiteral("pids"))).size();
+    QTest::keyClick(m_info, Qt::Key_F15);
+    QVERIFY(m_info->guardTimer()->isActive());
+    if (fault == QLatin1String("never ends"))
+        QTRY_COMPARE(recordedPids(sbin(QStringLiteral("pids"))).size(), started + 1);
+
+    writeProgram(tool, controlTool);
+    m_info->guardTimer()->stop();
+    QVERIFY(QMetaObject::invokeMethod(m_info, "displayResult"));
+    QVERIFY(infoNotice());
+    QCOMPARE(infoNotice()->message(), QStringLiteral("Failed"));
+    QTRY_COMPARE(rows(), QStringList({"3C:28:6D:11:22:33", "A4:5E:60:DE:AD:01"}));
+    if (fault == QLatin1String("never ends"))
+        QTRY_VERIFY2(!running(recordedPids(sbin(QStringLiteral("pids"))).at(started)),
+            "the disconnect command was left running");
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc >= 4 && qstrcmp(argv[1], "--save-under-file-size-limit") == 0)
+        return saveUnderFileSizeLimit(
+            QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toLongLong(), argc, argv);
+    QApplication application(argc, argv);
+    tst_FaultInjection test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_faultinjection.moc"

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVariant>
+
+class SoakRandom;
+
+// The telephone as the soak sees it: a temporary device root with settings files that hold
+// keys of other owners, and stand-ins for the hotspot script and hostapd's control tool that
+// record every command line they are given. The soak controls how the stand-ins behave and
+// when a station query ends, and checks after every event that the files still parse, that
+// no key the screen does not own has changed, and that no input became part of a command.
+class SoakDevice
+{
+public:
+    enum ProgramState { Present, Missing, NotExecutable };
+
+    SoakDevice();
+    ~SoakDevice();
+
+    // False when the root could not be set up; errorString() says why.
+    bool isValid() const { return m_errorString.isEmpty(); }
+    QString errorString() const { return m_errorString; }
+
+    QString root() const { return m_root.path(); }
+    QString path(const QString &devicePath) const;
+    QString envFile() const;
+    // A file that only a command line spliced into a shell would create.
+    QString canary() const;
+
+    void setScriptState(ProgramState state);
+    // "quick", "fail" (exits 3) or "slow" (takes a second).
+    void setScriptMode(const QByteArray &mode);
+    void setToolState(ProgramState state);
+    // How the disconnect command ends: "quick", "fail" or "hang".
+    void setDenyMode(const QByteArray &mode);
+
+    // Lets the waiting station query end: 'mode' is "stations" (prints 'output' and exits 0),
+    // "fail" (prints it and exits 255), "huge" (megabytes of attributes, then 'output') or
+    // "hang" (never ends). False when no query is waiting within 'waitMs'.
+    bool releaseQuery(const QByteArray &mode, const QByteArray &output, int waitMs = 3000);
+    static QByteArray randomStationOutput(SoakRandom &random, const QString &canary);
+
+    // Violations found since the last call; empty when all is well.
+    QStringList checkFiles() const;
+    QStringList checkCommands();
+
+    int scriptRuns() const { return m_scriptRuns; }
+    int toolCalls() const { return m_toolCalls; }
+
+private:
+    // What changes whenever a file is written or replaced.
+    struct Stamp
+    {
+        bool exists = false;
+        quint64 inode = 0;
+        qint64 size = 0;
+        qint64 modifiedNs = 0;
+        bool operator==(const Stamp &other) const
+        {
+            return exists == other.exists && inode == other.inode && size == other.size
+                && modifiedNs == other.modifiedNs;
+        }
+    };
+    static Stamp stampOf(const QString &path);
+
+    struct WatchedFile
+    {
+        QString path;
+        // Keys of other owners, as planted.
+        QMap<QString, QVariant> foreign;
+        // Their lines as written, per section.
+        QMap<QString, QList<QByteArray>> foreignLines;
+        // The keys the screen writes and a check of each stored value.
+        QMap<QString, bool (*)(const QString &)> owned;
+        // Files nothing may write keep these bytes.
+        QByteArray bytes;
+        bool readOnly = false;
+        // The file as last checked; an unchanged file need not be read again.
+        mutable Stamp checked;
+    };
+
+    void plant();
+    WatchedFile plantFile(
+        const QString &devicePath, const QMap<QString, QVariant> &values, const QStringList &owned);
+    void writeProgram(const QString &name, const QByteArray &text, ProgramState state);
+    QStringList newLines(const QString &file, qint64 *offset, QByteArray *rest) const;
+
+    QTemporaryDir m_root;
+    QTemporaryDir m_canaryDir;
+    QString m_errorString;
+    QList<WatchedFile> m_files;
+    qint64 m_runsOffset = 0;
+    qint64 m_callsOffset = 0;
+    QByteArray m_runsRest;
+    QByteArray m_callsRest;
+    int m_scriptRuns = 0;
+    int m_toolCalls = 0;
+};
