@@ -1,7 +1,7 @@
 #!/bin/sh
 # Sets everything up, builds and runs the whole test suite twice: as built for release, and
-# under AddressSanitizer + UndefinedBehaviorSanitizer with leak checking. Any failure or
-# sanitizer report fails the run.
+# under AddressSanitizer + UndefinedBehaviorSanitizer with leak checking; then gives each fuzz
+# target a short run in a clang build of its own. Any failure or sanitizer report fails the run.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/setup.sh"
@@ -17,3 +17,5 @@ ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1:fas
 LSAN_OPTIONS="suppressions=$top/tests/sanitizer/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     sh -c "cd '$top/build-sanitize' && ctest --output-on-failure --parallel $jobs"
+
+"$top/scripts/run-fuzz.sh" --smoke

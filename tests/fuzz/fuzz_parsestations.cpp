@@ -1,0 +1,28 @@
+// The control tool's station list, as arbitrary bytes: whatever the tool prints, every station
+// taken from it is one address and nothing more, since it becomes an argument of the
+// disconnect command.
+
+#include "settings_hotspotinfo.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray output
+        = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
+    const QStringList stations = SettingsHotspotInfo::parseStations(output);
+    for (const QString &station : stations) {
+        if (station.size() != 17 || station != station.trimmed()
+            || !SettingsHotspotInfo::isStationAddress(station)) {
+            std::fprintf(stderr, "not an address: %s\n", qPrintable(station));
+            std::abort();
+        }
+    }
+    if (stations.size() > output.count('\n') + output.count('\r') + 1) {
+        std::fprintf(stderr, "%d stations from fewer lines\n", int(stations.size()));
+        std::abort();
+    }
+    return 0;
+}

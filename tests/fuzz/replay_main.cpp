@@ -1,0 +1,44 @@
+// Runs a fuzz target once over each input file it is given, or over every file in the folders
+// it is given, as libFuzzer replays a corpus. Builds without libFuzzer use it to keep every
+// stored input, among them those that once found a fault, under test.
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <cstdint>
+#include <cstdio>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
+extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int *argc, char ***argv);
+
+int main(int argc, char *argv[])
+{
+    if (LLVMFuzzerInitialize)
+        LLVMFuzzerInitialize(&argc, &argv);
+    QStringList inputs;
+    for (int idx = 1; idx < argc; ++idx) {
+        const QString path = QString::fromLocal8Bit(argv[idx]);
+        if (!QFileInfo(path).isDir()) {
+            inputs << path;
+            continue;
+        }
+        const QDir dir(path);
+        for (const QString &name : dir.entryList(QDir::Files, QDir::Name))
+            inputs << dir.filePath(name);
+    }
+    for (const QString &input : qAsConst(inputs)) {
+        QFile file(input);
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(input));
+            return 1;
+        }
+        const QByteArray data = file.readAll();
+        LLVMFuzzerTestOneInput(
+            reinterpret_cast<const uint8_t *>(data.constData()), size_t(data.size()));
+    }
+    std::printf("replayed %d inputs\n", int(inputs.size()));
+    return inputs.isEmpty() ? 1 : 0;
+}
