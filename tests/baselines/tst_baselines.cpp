@@ -1,0 +1,355 @@
+// The screens and the widget gallery's pages as the display shows them, 480x272, compared
+// with golden images. The pictures are pinned: DejaVu Sans Condensed at the device's 72 dpi,
+// no cursor blink, the progress animation stopped, and the clock's place kept empty (it shows
+// the time of day).
+//
+// Tolerance: none is expected on the machine the goldens were made on (Debian 12's Qt,
+// FreeType and fonts), where two renderings agree pixel for pixel. A pixel counts as different
+// when a colour channel is off by more than 24, and up to 0.1 % of the pixels (130) may differ:
+// that absorbs antialiasing of a few glyph edges under another FreeType build, while a moved,
+// missing or recoloured row, text or icon changes many more.
+//
+// HOTSPOT_UPDATE_BASELINES=1 writes the goldens instead of comparing (scripts/update-baselines.sh).
+// A failed comparison writes the image and a difference image (differences in red) into the
+// build's tests/baselines/output folder and names them.
+
+#include "screenfixture.h"
+
+#include "appmessage.h"
+#include "gallerypages.h"
+#include "selectpopup.h"
+#include "settings_hotspotinfo.h"
+#include "timelabel.h"
+
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRegularExpression>
+
+namespace {
+
+// Swallows a widget's paint events.
+class Blank : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::Paint; }
+};
+
+const char fontFamily[] = "DejaVu Sans Condensed";
+const int maxChannelDifference = 24;
+const double maxDifferentShare = 0.001;
+
+const char toolStandIn[] = "#!/bin/sh\n[ \"$1\" = all_sta ] && cat \"${0%/*}/stations\"\nexit 0\n";
+
+bool updating()
+{
+    return qEnvironmentVariableIntValue("HOTSPOT_UPDATE_BASELINES") == 1;
+}
+
+QString slug(const QString &title)
+{
+    QString name = title.toLower();
+    name.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
+    return name;
+}
+
+// The display as the window server composes it: every shown device window at its place, in the
+// order given (back to front).
+QImage compose(const QList<QWidget *> &windows)
+{
+    QImage frame(480, 272, QImage::Format_RGB32);
+    frame.fill(Qt::black);
+    QPainter painter(&frame);
+    for (QWidget *window : windows) {
+        if (window && window->isVisible())
+            window->render(&painter, window->pos(), QRegion(),
+                QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    return frame;
+}
+
+// Waits, in short steps, until nothing moves any more: slides, fades and deferred placements.
+QImage settled(const QList<QWidget *> &windows)
+{
+    QImage previous = compose(windows);
+    for (int attempt = 0; attempt < 60; ++attempt) {
+        QTest::qWait(50);
+        const QImage frame = compose(windows);
+        if (frame == previous)
+            return frame;
+        previous = frame;
+    }
+    return QImage();
+}
+
+} // namespace
+
+class tst_Baselines : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void screens_data();
+    void screens();
+    void galleryPages_data();
+    void galleryPages();
+
+private:
+    void compare(const QImage &actual, const QString &name);
+    QList<QWidget *> displayWindows() const;
+    QImage captureWithPopup(int row);
+    int freeze(QWidget *root);
+    void openSettings(bool on);
+    ScreenFixture *f = nullptr;
+    Blank m_blankClock;
+};
+
+void tst_Baselines::initTestCase()
+{
+    // The simulator's font too: its narrow letters fill the fixed places as the device's do.
+    QVERIFY2(QFontDatabase().hasFamily(QLatin1String(fontFamily)),
+        "DejaVu Sans Condensed is missing: install fonts-dejavu-extra (scripts/setup.sh does)");
+    QApplication::setFont(QFont(QLatin1String(fontFamily)));
+    QApplication::setCursorFlashTime(0);
+    QCOMPARE(QFontInfo(QApplication::font()).family(), QLatin1String(fontFamily));
+}
+
+void tst_Baselines::init()
+{
+    f = new ScreenFixture;
+    f->installRecorder();
+    f->writeConf(f->hostapdConf(),
+        "[TETHERING]\nhw_mode=g\nieee80211n=1\nssid=Front desk\nwpa_passphrase=secret99\n");
+    f->writeConf(
+        f->shell.path(QStringLiteral("/configs/sip/line_0.conf")), "[LineInfo]\nLineNumber=2001\n");
+    QCOMPARE(freeze(&f->shell.status), 1);
+    f->shell.status.setGeometry(0, 0, 480, 32);
+    f->shell.status.show();
+}
+
+// Clocks keep their place in their bars, and come and go as they do, but paint nothing; busy
+// animations stop at their first frame. Returns the number of clocks.
+int tst_Baselines::freeze(QWidget *root)
+{
+    int clocks = 0;
+    // TimeLabel has no meta-object of its own, so qobject_cast cannot tell it from a QLabel.
+    for (QLabel *label : root->findChildren<QLabel *>()) {
+        if (dynamic_cast<TimeLabel *>(label)) {
+            label->installEventFilter(&m_blankClock);
+            ++clocks;
+        }
+    }
+    for (ToastWait *wait : root->findChildren<ToastWait *>()) {
+        for (QTimer *timer : wait->findChildren<QTimer *>()) {
+            if (!timer->isSingleShot())
+                timer->stop();
+        }
+    }
+    return clocks;
+}
+
+void tst_Baselines::cleanup()
+{
+    delete f;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+QList<QWidget *> tst_Baselines::displayWindows() const
+{
+    QList<QWidget *> windows = {&f->shell.status, f->screen};
+    windows << f->screen->findChild<SettingsHotspotInfo *>();
+    for (SelectPopup *popup : f->screen->findChildren<SelectPopup *>())
+        windows << popup;
+    return windows;
+}
+
+void tst_Baselines::openSettings(bool on)
+{
+    f->writeConf(f->envFile(), on ? "[HOTSPOT]\nHOTSPOT=true\n" : "[HOTSPOT]\nHOTSPOT=false\n");
+    f->open();
+}
+
+// The popup runs its own loop; the picture is taken inside it once the popup has slid in.
+QImage tst_Baselines::captureWithPopup(int row)
+{
+    QImage captured;
+    f->list()->setSelectedIdx(row);
+    QTimer::singleShot(0, f->screen, [&] {
+        const auto popup = [this] { return f->screen->findChild<SelectPopup *>(); };
+        const bool shown = QTest::qWaitFor([&] {
+            return popup() && popup()->showAnimation()->state() == QAbstractAnimation::Stopped;
+        });
+        if (shown) {
+            captured = settled(displayWindows());
+            // Ends the popup's loop, so the test goes on whatever was captured.
+            static_cast<QWidget *>(popup())->hide();
+        }
+    });
+    f->tap(Qt::Key_Enter);
+    return captured;
+}
+
+void tst_Baselines::screens_data()
+{
+    QTest::addColumn<QString>("scene");
+    for (const char *scene : {"settings-hotspot-off", "settings-editing-the-name",
+             "settings-frequency-popup", "settings-connection-mode-popup", "settings-saving-notice",
+             "settings-failed-notice", "devices-with-stations", "devices-none-connected"})
+        QTest::newRow(scene) << QString::fromLatin1(scene);
+}
+
+void tst_Baselines::screens()
+{
+    QFETCH(QString, scene);
+    QImage actual;
+    if (scene == QLatin1String("settings-hotspot-off")) {
+        openSettings(false);
+        actual = settled(displayWindows());
+    } else if (scene == QLatin1String("settings-editing-the-name")) {
+        openSettings(true);
+        f->tap(Qt::Key_F4);
+        // The editor is placed, and takes the focus, once the list's deferred check has run.
+        QTRY_VERIFY(f->list()->lineEdit()->isVisible());
+        QTRY_VERIFY(f->list()->lineEdit()->hasFocus());
+        QTRY_VERIFY(f->screen->isActiveWindow());
+        actual = settled(displayWindows());
+    } else if (scene == QLatin1String("settings-frequency-popup")) {
+        openSettings(true);
+        actual = captureWithPopup(1);
+    } else if (scene == QLatin1String("settings-connection-mode-popup")) {
+        openSettings(true);
+        actual = captureWithPopup(2);
+    } else if (scene == QLatin1String("settings-saving-notice")
+        || scene == QLatin1String("settings-failed-notice")) {
+        openSettings(false);
+        f->tap(Qt::Key_Enter);
+        f->softKey(4);
+        ToastWait *saving = f->waitNotice();
+        QVERIFY(saving);
+        freeze(f->screen);
+        QCOMPARE(saving->frame(), 0);
+        if (scene == QLatin1String("settings-failed-notice")) {
+            f->screen->receiveMsg(QStringLiteral("wifi2ui_Hotspot(str)"),
+                AppMessage::payload(QStringLiteral("fail")));
+            QVERIFY(f->notice());
+        }
+        actual = settled(displayWindows());
+    } else {
+        const bool stations = scene == QLatin1String("devices-with-stations");
+        const QString tool = f->shell.path(QStringLiteral("/usr/sbin/hostapd_cli"));
+        f->writeConf(tool, toolStandIn);
+        QFile::setPermissions(tool, QFile::permissions(tool) | QFileDevice::ExeOwner);
+        f->writeConf(f->shell.path(QStringLiteral("/usr/sbin/stations")),
+            stations ? "Selected interface 'wlan1'\n3c:28:6d:11:22:33\nflags=[AUTH][ASSOC]\n"
+                       "a4:5e:60:de:ad:01\nflags=[AUTH][ASSOC]\nf0:9f:c2:00:00:0a\n"
+                     : "Selected interface 'wlan1'\n");
+        openSettings(true);
+        f->softKey(1);
+        auto info = f->screen->findChild<SettingsHotspotInfo *>();
+        QTRY_COMPARE(info->deviceList().size(), stations ? 3 : 0);
+        QTRY_VERIFY(info->findChild<ListView *>()->itemSize() > 0);
+        actual = settled(displayWindows());
+    }
+    compare(actual, scene);
+}
+
+void tst_Baselines::galleryPages_data()
+{
+    QTest::addColumn<int>("page");
+    const QList<GalleryPage> pages = ::galleryPages();
+    for (int idx = 0; idx < pages.size(); ++idx)
+        QTest::newRow(qPrintable(pages.at(idx).title)) << idx;
+}
+
+// Each page on a screen of its own under the status bar, its title in the bar.
+void tst_Baselines::galleryPages()
+{
+    QFETCH(int, page);
+    const GalleryPage shown = ::galleryPages().at(page);
+    f->shell.status.setTitle(shown.title);
+    QImage actual;
+    // Call durations and the call indicator move on once a second from when they were made;
+    // a picture that took longer is taken again.
+    for (int attempt = 0; attempt < 5 && actual.isNull(); ++attempt) {
+        QElapsedTimer built;
+        built.start();
+        BaseWidget host;
+        QWidget *content = shown.build(&host);
+        content->setGeometry(0, 0, 480, 208);
+        host.show();
+        QApplication::setActiveWindow(&host);
+        content->setFocus();
+        freeze(&host);
+        const QImage frame = settled({&f->shell.status, &host});
+        if (built.elapsed() < 800)
+            actual = frame;
+    }
+    compare(actual, QStringLiteral("gallery-") + slug(shown.title));
+}
+
+void tst_Baselines::compare(const QImage &actual, const QString &name)
+{
+    QVERIFY2(!actual.isNull(), "the screen did not come to rest");
+    const QString golden = QStringLiteral(BASELINE_GOLDEN_DIR "/") + name + QStringLiteral(".png");
+    if (updating()) {
+        QVERIFY2(actual.save(golden), qPrintable(golden));
+        qInfo().noquote() << "wrote" << golden;
+        return;
+    }
+    const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
+    QVERIFY2(!expected.isNull(),
+        qPrintable(QStringLiteral("no golden image %1; run scripts/update-baselines.sh and look "
+                                  "at it before committing it")
+                       .arg(golden)));
+
+    QImage difference(actual.size(), QImage::Format_RGB32);
+    int different = 0;
+    const bool sameSize = expected.size() == actual.size();
+    for (int y = 0; y < actual.height(); ++y) {
+        for (int x = 0; x < actual.width(); ++x) {
+            const QRgb is = actual.pixel(x, y);
+            const QRgb was = sameSize ? expected.pixel(x, y) : qRgb(0, 0, 0);
+            const bool differs = !sameSize || qAbs(qRed(is) - qRed(was)) > maxChannelDifference
+                || qAbs(qGreen(is) - qGreen(was)) > maxChannelDifference
+                || qAbs(qBlue(is) - qBlue(was)) > maxChannelDifference;
+            const int grey = qGray(is) / 4;
+            difference.setPixel(x, y, differs ? qRgb(255, 0, 0) : qRgb(grey, grey, grey));
+            different += differs ? 1 : 0;
+        }
+    }
+    const int allowed = int(actual.width() * actual.height() * maxDifferentShare);
+    if (different <= allowed)
+        return;
+
+    QDir().mkpath(QStringLiteral(BASELINE_OUTPUT_DIR));
+    const QString actualFile
+        = QStringLiteral(BASELINE_OUTPUT_DIR "/") + name + QStringLiteral("-actual.png");
+    const QString differenceFile
+        = QStringLiteral(BASELINE_OUTPUT_DIR "/") + name + QStringLiteral("-diff.png");
+    actual.save(actualFile);
+    difference.save(differenceFile);
+    QFAIL(qPrintable(QStringLiteral("%1 differs from %2 in %3 pixels (%4 allowed); see %5 and %6")
+                         .arg(name, golden)
+                         .arg(different)
+                         .arg(allowed)
+                         .arg(actualFile, differenceFile)));
+}
+
+int main(int argc, char *argv[])
+{
+    // The device's screen is set up for 72 dpi; nothing may scale the pictures.
+    qputenv("QT_FONT_DPI", "72");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    qunsetenv("DISPLAY_RSSI");
+    QApplication application(argc, argv);
+    tst_Baselines test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_baselines.moc"
