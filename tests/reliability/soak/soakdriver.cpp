@@ -266,6 +266,13 @@ void SoakDriver::step()
     ++m_done;
     ++m_depth;
     m_maxDepth = std::max(m_maxDepth, m_depth);
+    // Reported as the event begins: an event that waits in a modal loop ends after later ones.
+    if (m_options.reportEvery > 0 && m_done % m_options.reportEvery == 0) {
+        const double seconds = m_clock.elapsed() / 1000.0;
+        std::printf("soak: %lld events in %.1f s (%.0f/s), deepest nesting %d\n", m_done, seconds,
+            m_done / std::max(seconds, 0.001), m_maxDepth);
+        std::fflush(stdout);
+    }
 
     if (m_releaseFirst) {
         note(QStringLiteral("release held %1").arg(keyName(m_releaseFirst)));
@@ -296,13 +303,6 @@ void SoakDriver::step()
     perform(action);
     check();
     --m_depth;
-
-    if (m_options.reportEvery > 0 && m_done % m_options.reportEvery == 0) {
-        const double seconds = m_clock.elapsed() / 1000.0;
-        std::printf("soak: %lld events in %.1f s (%.0f/s), deepest nesting %d\n", m_done, seconds,
-            m_done / std::max(seconds, 0.001), m_maxDepth);
-        std::fflush(stdout);
-    }
 }
 
 SoakDriver::Action SoakDriver::chooseAction()
