@@ -1,5 +1,7 @@
 #include "timelabel.h"
 
+#include "textcache.h"
+
 #include <QPainter>
 
 TimeLabel::TimeLabel(QWidget *parent)
@@ -33,6 +35,7 @@ void TimeLabel::paintEvent(QPaintEvent *)
         painter.setFont(font);
     }
     painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, width(), height()), Qt::AlignRight | Qt::AlignVCenter, text);
+    TextCache::drawText(
+        &painter, QRect(0, 0, width(), height()), Qt::AlignRight | Qt::AlignVCenter, text);
     painter.restore();
 }

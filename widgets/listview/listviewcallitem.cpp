@@ -1,5 +1,7 @@
 #include "listviewcallitem.h"
 
+#include "textcache.h"
+
 #include <QDebug>
 #include <QFont>
 #include <QFontMetrics>
@@ -220,14 +222,14 @@ void ListViewCallItem::paint(QPainter *painter, QRect &rect)
     }
 
     const ModeLayout layout = modeLayout(m_callItemMode);
-    m_labelText = painter->fontMetrics().elidedText(m_labelText, Qt::ElideRight, layout.elideWidth);
-    painter->drawText(QRect(rect.x() + layout.labelLeft, rect.y(), 238, rect.height()),
+    m_labelText = TextCache::elidedText(painter, m_labelText, layout.elideWidth);
+    TextCache::drawText(painter, QRect(rect.x() + layout.labelLeft, rect.y(), 238, rect.height()),
         m_labelAlignment, m_labelText);
 
     if (m_callItemMode == HistoryMode) {
         painter->setFont(smallFont());
         painter->setPen(timeColor);
-        painter->drawText(
+        TextCache::drawText(painter,
             QRect(QPoint(rect.x() + 184, rect.top()), QPoint(rect.x() + 277, rect.bottom())),
             Qt::AlignRight | Qt::AlignVCenter, m_historyTimeText);
     }
@@ -237,7 +239,7 @@ void ListViewCallItem::paint(QPainter *painter, QRect &rect)
         painter->setPen(timeColor);
         const qint64 elapsed = m_time < 0 ? 0 : now() - m_time;
         m_timeText = durationText(elapsed / 1000 + m_startTime);
-        painter->drawText(
+        TextCache::drawText(painter,
             QRect(QPoint(rect.x() + 206, rect.top()), QPoint(rect.x() + 275, rect.bottom())),
             Qt::AlignRight | Qt::AlignVCenter, m_timeText);
     }

@@ -1,5 +1,8 @@
 #include "listviewcontactitem.h"
 
+#include "listviewrowpaint_p.h"
+#include "textcache.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -139,8 +142,8 @@ void ListViewContactItem::paint(QPainter *painter, QRect &rect)
     const QRect label = labelRect(rect);
     if (!label.isEmpty()) {
         painter->setPen(selected() ? textSelectColor() : textColor());
-        painter->drawText(label, alignment(),
-            painter->fontMetrics().elidedText(text(), Qt::ElideRight, label.width()));
+        TextCache::drawText(
+            painter, label, alignment(), TextCache::elidedText(painter, text(), label.width()));
     }
 
     // A row that never got a selected photo keeps showing its photo while selected.
@@ -158,8 +161,8 @@ void ListViewContactItem::paint(QPainter *painter, QRect &rect)
 
     const QRect callRect(rect.right() - 58, rect.y() + 11, m_callIconWidth, m_callIconHeight);
     if (selected() && m_callState == callAvailable)
-        painter->drawPixmap(
-            callRect, QPixmap(QStringLiteral(":/ui/images/call_icon_presence_press.png")));
+        painter->drawPixmap(callRect,
+            RowPaint::themeImage(QStringLiteral(":/ui/images/call_icon_presence_press.png")));
     else if (!m_callIcon.isNull())
         painter->drawPixmap(callRect, m_callIcon);
 

@@ -1,6 +1,7 @@
 #include "listviewdatetimeitems.h"
 
 #include "listviewrowpaint_p.h"
+#include "textcache.h"
 
 #include <QFontMetrics>
 
@@ -18,8 +19,8 @@ void WeekdaySelection::paintStrip(
     for (int day = 0; day < 7; ++day) {
         painter->setPen(
             isDataSelected(day) ? QColor(QStringLiteral("#e01c00")) : valuePen(rowSelected));
-        painter->drawText(QRect(x + 18 * day, rect.top(), 18, rect.height()), Qt::AlignCenter,
-            m_weekList.value(day));
+        TextCache::drawText(painter, QRect(x + 18 * day, rect.top(), 18, rect.height()),
+            Qt::AlignCenter, m_weekList.value(day));
     }
 }
 
@@ -43,7 +44,7 @@ void ListViewDateSelectItem::paint(QPainter *painter, QRect &rect)
         labelRect = span(rect, rect.left() + 37, rect.left() + 252);
     }
     painter->setPen(rowPen(*this));
-    painter->drawText(labelRect, alignment(), text());
+    TextCache::drawText(painter, labelRect, alignment(), text());
 
     m_week.paintStrip(painter, rect, rect.right() - 163, selected());
     drawNextArrow(painter, rect);
@@ -64,13 +65,14 @@ void ListViewAlarmItem::paint(QPainter *painter, QRect &rect)
     painter->save();
     fillSelected(painter, *this, rect);
     painter->setPen(rowPen(*this, false));
-    painter->drawText(span(rect, rect.left() + 15, rect.left() + 229), alignment(), text());
+    TextCache::drawText(
+        painter, span(rect, rect.left() + 15, rect.left() + 229), alignment(), text());
 
     drawRightCheckBox(painter, rect, m_checked);
 
     const QRect nameRect = span(rect, rect.left() + 95, rect.left() + 299);
-    painter->drawText(nameRect, m_infoAlignment,
-        painter->fontMetrics().elidedText(m_alarmName, Qt::ElideRight, nameRect.width()));
+    TextCache::drawText(painter, nameRect, m_infoAlignment,
+        TextCache::elidedText(painter, m_alarmName, nameRect.width()));
 
     m_week.paintStrip(painter, rect, rect.right() - 173, selected());
     painter->restore();
@@ -91,21 +93,23 @@ void ListViewTimeEditItem::paint(QPainter *painter, QRect &rect)
     if (selected())
         drawPressedBackground(painter, rect);
     painter->setPen(rowPen(*this));
-    painter->drawText(span(rect, rect.left() + 15, rect.left() + 441), alignment(), text());
+    TextCache::drawText(
+        painter, span(rect, rect.left() + 15, rect.left() + 441), alignment(), text());
 
     // A row that cannot be selected cannot be edited either, so it shows no box.
     if (m_itemSelectEnable)
         drawInputBox(painter, rect.left() + 207, rect.top() + 3, 189);
     painter->setPen(m_itemSelectEnable ? textColor() : textDisableColor());
-    painter->drawText(QRect(QPoint(rect.left() + 216, rect.top() + 9),
-                          QPoint(rect.left() + 387, rect.top() + 31)),
+    TextCache::drawText(painter,
+        QRect(
+            QPoint(rect.left() + 216, rect.top() + 9), QPoint(rect.left() + 387, rect.top() + 31)),
         Qt::AlignCenter, m_time);
 
     QFont ampmFont = painter->font();
     ampmFont.setPointSize(18);
     painter->setFont(ampmFont);
     painter->setPen(valuePen(selected()));
-    painter->drawText(span(rect, rect.right() - 248, rect.right() - 43),
+    TextCache::drawText(painter, span(rect, rect.right() - 248, rect.right() - 43),
         Qt::AlignRight | Qt::AlignVCenter, m_ampm);
 
     drawNextArrow(painter, rect);

@@ -1,5 +1,7 @@
 #include "listviewitem.h"
 
+#include "textcache.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
@@ -92,8 +94,8 @@ void ListViewItem::paint(QPainter *painter, QRect &rect)
     }
 
     painter->setPen(labelPen());
-    const QString label = painter->fontMetrics().elidedText(m_text, Qt::ElideRight, elideWidth);
-    painter->drawText(labelRect, m_alignment, label);
+    const QString label = TextCache::elidedText(painter, m_text, elideWidth);
+    TextCache::drawText(painter, labelRect, m_alignment, label);
     painter->restore();
 }
 

@@ -1,5 +1,8 @@
 #include "listviewpresenceitem.h"
 
+#include "listviewrowpaint_p.h"
+#include "textcache.h"
+
 #include <QFont>
 #include <QPainter>
 
@@ -32,25 +35,24 @@ void ListViewPresenceItem::paint(QPainter *painter, QRect &rect)
     }
 
     painter->drawPixmap(rect.x() + 8, rect.y() + 12,
-        QPixmap(m_checked ? QStringLiteral(":/ui/images/radio_button_press.png")
-                          : QStringLiteral(":/ui/images/radio_button_normal.png")));
+        RowPaint::themeImage(m_checked ? QStringLiteral(":/ui/images/radio_button_press.png")
+                                       : QStringLiteral(":/ui/images/radio_button_normal.png")));
 
     QColor pen = selected() ? textSelectColor() : textColor();
     if (!m_itemSelectEnable)
         pen = textDisableColor();
     painter->setPen(pen);
-    painter->drawText(
-        QRect(rect.x() + 60, rect.y(), m_textWidth, rect.height()), alignment(), text());
+    TextCache::drawText(
+        painter, QRect(rect.x() + 60, rect.y(), m_textWidth, rect.height()), alignment(), text());
 
     QFont valueFont;
     valueFont.setPointSize(18);
     painter->setFont(valueFont);
     painter->setPen(selected() ? QColor(255, 255, 255) : QColor(155, 155, 155));
-    painter->drawText(
+    TextCache::drawText(painter,
         QRect(QPoint(rect.right() - 248, rect.top()), QPoint(rect.right() - 43, rect.bottom())),
         Qt::AlignRight | Qt::AlignVCenter, m_selectedText);
 
-    painter->drawPixmap(QRect(rect.right() - 33, rect.y() + 11, 19, 19),
-        QPixmap(QStringLiteral(":/ui/images/next_button_icon.png")));
+    RowPaint::drawNextArrow(painter, rect);
     painter->restore();
 }

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
@@ -39,9 +40,23 @@ inline QRect span(const QRect &r, int left, int right)
     return QRect(QPoint(left, r.top()), QPoint(right, r.bottom()));
 }
 
+// QPixmap(path) looks the file up and builds its cache key on every call. The theme's images
+// are compiled-in resources that cannot change, so they are kept in the pixmap cache by path.
+inline QPixmap themeImage(const QString &path)
+{
+    QPixmap pixmap;
+    if (!path.startsWith(QLatin1Char(':')))
+        return QPixmap(path);
+    if (!QPixmapCache::find(path, &pixmap)) {
+        pixmap = QPixmap(path);
+        QPixmapCache::insert(path, pixmap);
+    }
+    return pixmap;
+}
+
 inline void drawImage(QPainter *p, int x, int y, const QString &path)
 {
-    p->drawPixmap(x, y, QPixmap(path));
+    p->drawPixmap(x, y, themeImage(path));
 }
 
 // Scaling is the raster engine's slowest way to draw an image, and these images are drawn at
@@ -51,7 +66,7 @@ inline void drawScaled(QPainter *p, const QRect &target, const QString &path)
 {
     if (target.isEmpty())
         return;
-    const QPixmap pixmap(path);
+    const QPixmap pixmap = themeImage(path);
     if (pixmap.size() == target.size()) {
         p->drawPixmap(target.topLeft(), pixmap);
         return;
@@ -64,13 +79,16 @@ inline void drawScaled(QPainter *p, const QRect &target, const QString &path)
               .arg(smooth ? QStringLiteral("s") : QString());
     QPixmap scaled;
     if (!QPixmapCache::find(key, &scaled)) {
-        scaled = QPixmap(target.size());
-        scaled.fill(Qt::transparent);
-        QPainter scaler(&scaled);
+        QImage image(target.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter scaler(&image);
         scaler.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
         scaler.setCompositionMode(QPainter::CompositionMode_Source);
-        scaler.drawPixmap(scaled.rect(), pixmap);
+        scaler.drawPixmap(image.rect(), pixmap);
         scaler.end();
+        // Made from an image, a pixmap without a translucent pixel is stored opaque and
+        // copied rather than blended when it is drawn.
+        scaled = QPixmap::fromImage(image);
         QPixmapCache::insert(key, scaled);
     }
     p->drawPixmap(target.topLeft(), scaled);

@@ -1,6 +1,7 @@
 #include "listviewsettingitems.h"
 
 #include "listviewrowpaint_p.h"
+#include "textcache.h"
 
 #include <QFontMetrics>
 
@@ -18,7 +19,8 @@ void ListViewCheckItem::paint(QPainter *painter, QRect &rect)
     painter->save();
     fillSelected(painter, *this, rect);
     painter->setPen(rowPen(*this));
-    painter->drawText(span(rect, rect.left() + 15, rect.left() + 441), alignment(), text());
+    TextCache::drawText(
+        painter, span(rect, rect.left() + 15, rect.left() + 441), alignment(), text());
     drawRightCheckBox(painter, rect, m_checked);
     painter->restore();
 }
@@ -35,7 +37,8 @@ void ListViewRadioItem::paint(QPainter *painter, QRect &rect)
     painter->save();
     fillSelected(painter, *this, rect);
     painter->setPen(rowPen(*this));
-    painter->drawText(span(rect, rect.left() + 15, rect.right() - 25), alignment(), text());
+    TextCache::drawText(
+        painter, span(rect, rect.left() + 15, rect.right() - 25), alignment(), text());
     drawImage(painter, rect.right() - 39, rect.top() + 15,
         m_checked ? QStringLiteral(":/ui/images/radio_button_press.png")
                   : QStringLiteral(":/ui/images/radio_button_normal.png"));
@@ -63,15 +66,14 @@ void ListViewSelectItem::paint(QPainter *painter, QRect &rect)
         labelLeft = rect.left() + 37;
     }
     painter->setPen(rowPen(*this));
-    painter->drawText(
-        QRect(labelLeft, rect.top(), m_textWidth, rect.height()), alignment(), text());
+    TextCache::drawText(
+        painter, QRect(labelLeft, rect.top(), m_textWidth, rect.height()), alignment(), text());
 
     const QRect valueRect = span(rect, rect.right() - 248, rect.right() - 43);
     painter->setFont(valueFont());
     painter->setPen(valuePen(selected()));
-    const QString value
-        = painter->fontMetrics().elidedText(m_selectedText, Qt::ElideRight, valueRect.width());
-    painter->drawText(valueRect, Qt::AlignRight | Qt::AlignVCenter, value);
+    const QString value = TextCache::elidedText(painter, m_selectedText, valueRect.width());
+    TextCache::drawText(painter, valueRect, Qt::AlignRight | Qt::AlignVCenter, value);
 
     drawNextArrow(painter, rect);
     painter->restore();
@@ -150,14 +152,15 @@ void ListViewLineEditItem::paint(QPainter *painter, QRect &rect)
         drawPressedBackground(painter, rect);
 
     painter->setPen(rowPen(*this));
-    painter->drawText(span(rect, rect.left() + 15, rect.left() + 441), alignment(), text());
+    TextCache::drawText(
+        painter, span(rect, rect.left() + 15, rect.left() + 441), alignment(), text());
 
     const int base = rect.left() + 125 + m_editTextLeftMargin;
     const int width = rect.width() - 140 - m_editTextLeftMargin;
     drawInputBox(painter, base, rect.top() + 3, width);
 
     painter->setPen(m_itemSelectEnable ? textColor() : textDisableColor());
-    painter->drawText(
+    TextCache::drawText(painter,
         QRect(QPoint(base + 9, rect.top() + 9), QPoint(base + width - 9, rect.top() + 31)),
         alignment(), masked(m_editText, m_echoPasswordMode));
     painter->restore();

@@ -1,5 +1,7 @@
 #include "listviewsubtitleitem.h"
 
+#include "textcache.h"
+
 #include <QDebug>
 #include <QFont>
 #include <QFontMetrics>
@@ -113,13 +115,13 @@ void ListViewSubTitleItem::paintSubTitles(QPainter *painter, const QRect &rect, 
         }
 
         if (!m_useSubtitleAlignment) {
-            const QString shown
-                = painter->fontMetrics().elidedText(fragment->text(), Qt::ElideRight, box.width());
-            painter->drawText(box, fragment->alignment(), shown);
+            const QString shown = TextCache::elidedText(painter, fragment->text(), box.width());
+            TextCache::drawText(painter, box, fragment->alignment(), shown);
         } else if (i < m_subTitles.size() - 1) {
-            painter->drawText(box, fragment->alignment(), fragment->text());
+            TextCache::drawText(painter, box, fragment->alignment(), fragment->text());
         } else {
-            painter->drawText(QRect(rect.left() + x, rect.top(), alignedBoxWidth, rect.height()),
+            TextCache::drawText(painter,
+                QRect(rect.left() + x, rect.top(), alignedBoxWidth, rect.height()),
                 m_subtitleAlignment, fragment->text());
         }
     }
@@ -129,14 +131,14 @@ void ListViewSubTitleItem::paint(QPainter *painter, QRect &rect)
 {
     painter->save();
     const QRect label = paintFrame(painter, rect);
-    const QString shown = painter->fontMetrics().elidedText(text(), Qt::ElideRight, label.width());
+    const QString shown = TextCache::elidedText(painter, text(), label.width());
     if (m_useTextShadow != 0) {
         const QPen pen = painter->pen();
         painter->setPen(QColor(0, 0, 0, 70));
-        painter->drawText(label.translated(1, 1), alignment(), shown);
+        TextCache::drawText(painter, label.translated(1, 1), alignment(), shown);
         painter->setPen(pen);
     }
-    painter->drawText(label, alignment(), shown);
+    TextCache::drawText(painter, label, alignment(), shown);
     paintSubTitles(painter, rect, label.left() + painter->fontMetrics().horizontalAdvance(shown));
     painter->restore();
 }
@@ -170,10 +172,11 @@ void ListViewSubTitleItemHistory::paint(QPainter *painter, QRect &rect)
     }
 
     if (metrics.horizontalAdvance(shown) <= width) {
-        painter->drawText(label, alignment(), shown);
+        TextCache::drawText(painter, label, alignment(), shown);
     } else if (!combined) {
         // Only the fixed text can be too wide on its own; there are no two lines to stack.
-        painter->drawText(label, alignment(), metrics.elidedText(shown, Qt::ElideRight, width));
+        TextCache::drawText(
+            painter, label, alignment(), metrics.elidedText(shown, Qt::ElideRight, width));
     } else {
         QFont font = painter->font();
         if (font.pointSizeF() > 0)
@@ -189,14 +192,15 @@ void ListViewSubTitleItemHistory::paint(QPainter *painter, QRect &rect)
         const int lineHeight = small.boundingRect(first).height();
         const int gap = (height - 2 * lineHeight) / 3;
         const int flags = Qt::AlignLeft | Qt::AlignVCenter;
-        painter->drawText(QRect(label.left(), label.top() + gap, width, height / 2), flags, first);
+        TextCache::drawText(
+            painter, QRect(label.left(), label.top() + gap, width, height / 2), flags, first);
         painter->setPen(hasFocus() && selected() ? QColor(255, 255, 255) : QColor(155, 155, 155));
-        painter->drawText(
+        TextCache::drawText(painter,
             QRect(label.left(), label.top() + gap + lineHeight + gap, width, height / 2), flags,
             second);
     }
 
-    const QString ownText = painter->fontMetrics().elidedText(text(), Qt::ElideRight, width);
+    const QString ownText = TextCache::elidedText(painter, text(), width);
     paintSubTitles(painter, rect, label.left() + painter->fontMetrics().horizontalAdvance(ownText));
     painter->restore();
 }

@@ -1,6 +1,7 @@
 #include "listviewvalueitems.h"
 
 #include "listviewrowpaint_p.h"
+#include "textcache.h"
 
 #include <QDebug>
 #include <QFontMetrics>
@@ -64,7 +65,8 @@ void ListViewCheckLineEditItem::paint(QPainter *painter, QRect &rect)
 
     if (m_useTitleText) {
         painter->setPen(rowPen(*this));
-        painter->drawText(span(rect, rect.left() + 54, rect.left() + 441), alignment(), text());
+        TextCache::drawText(
+            painter, span(rect, rect.left() + 54, rect.left() + 441), alignment(), text());
     }
     if (m_useEditText) {
         int x0 = rect.left() + 54;
@@ -75,7 +77,7 @@ void ListViewCheckLineEditItem::paint(QPainter *painter, QRect &rect)
         }
         drawInputBox(painter, x0, rect.top() + 3, width);
         painter->setPen(m_itemSelectEnable ? textColor() : textDisableColor());
-        painter->drawText(
+        TextCache::drawText(painter,
             QRect(QPoint(x0 + 9, rect.top() + 9), QPoint(x0 + width - 9, rect.top() + 31)),
             alignment(), masked(m_editText, m_echoPasswordMode));
     }
@@ -112,8 +114,9 @@ void ListViewLineEditCheckItem::paint(QPainter *painter, QRect &rect)
     drawScaled(painter, QRect(rect.left() + 7, rect.top(), 418, rect.height()),
         QStringLiteral(":/ui/images/call_hold_bg_right.png"));
     painter->setPen(rowPen(*this));
-    painter->drawText(QRect(QPoint(rect.left() + 14, rect.top() + 6),
-                          QPoint(rect.left() + 417, rect.bottom() - 6)),
+    TextCache::drawText(painter,
+        QRect(
+            QPoint(rect.left() + 14, rect.top() + 6), QPoint(rect.left() + 417, rect.bottom() - 6)),
         alignment(), masked(m_editText, m_echoPasswordMode));
     painter->restore();
 }
@@ -158,7 +161,8 @@ void ListViewProgressItem::paint(QPainter *painter, QRect &rect)
     painter->save();
     fillSelected(painter, *this, rect);
     painter->setPen(rowPen(*this));
-    painter->drawText(span(rect, rect.left() + 15, rect.left() + 267), alignment(), text());
+    TextCache::drawText(
+        painter, span(rect, rect.left() + 15, rect.left() + 267), alignment(), text());
 
     // The bar grows leftwards from a fixed x: empty segments first, then the filled ones.
     const int top = rect.top() + 6;
@@ -184,13 +188,13 @@ void ListViewInfoItem::paint(QPainter *painter, QRect &rect)
     if (selected())
         drawPressedBackground(painter, rect);
     painter->setPen(rowPen(*this, false));
-    painter->drawText(span(rect, rect.left() + 15, rect.left() + 441), alignment(), text());
+    TextCache::drawText(
+        painter, span(rect, rect.left() + 15, rect.left() + 441), alignment(), text());
 
     const QRect infoRect = span(rect, rect.left() + m_infoLeftMargin,
         rect.left() + m_infoLeftMargin - m_infoRightMargin + 224);
-    const QString info
-        = painter->fontMetrics().elidedText(m_infoText, Qt::ElideRight, infoRect.width());
-    painter->drawText(infoRect, m_infoAlignment, info);
+    const QString info = TextCache::elidedText(painter, m_infoText, infoRect.width());
+    TextCache::drawText(painter, infoRect, m_infoAlignment, info);
     painter->restore();
 }
 
@@ -219,8 +223,8 @@ void ListViewNetworkItem::paint(QPainter *painter, QRect &rect)
     fillSelected(painter, *this, rect);
     painter->setPen(rowPen(*this, false));
     const QRect labelRect = span(rect, rect.left() + 15, rect.left() + 230);
-    painter->drawText(labelRect, alignment(),
-        painter->fontMetrics().elidedText(text(), Qt::ElideRight, labelRect.width()));
+    TextCache::drawText(
+        painter, labelRect, alignment(), TextCache::elidedText(painter, text(), labelRect.width()));
 
     // A size of 0 is no valid font size; it keeps the painter's font like a negative one.
     if (m_infoTextFontPt > 0) {
@@ -228,7 +232,7 @@ void ListViewNetworkItem::paint(QPainter *painter, QRect &rect)
         font.setPointSize(m_infoTextFontPt);
         painter->setFont(font);
     }
-    painter->drawText(span(rect, rect.right() - 263, rect.right() - 58),
+    TextCache::drawText(painter, span(rect, rect.right() - 263, rect.right() - 58),
         Qt::AlignRight | Qt::AlignVCenter, m_infoText);
     drawScaled(painter, QRect(rect.right() - 34, rect.top() + 11, 19, 16), signalIconPath());
     painter->restore();
