@@ -581,13 +581,22 @@ void tst_ListView::scrollBar()
     m_list->setLineRightMargin(10);
     m_list->setSelectedIdx(selected);
     // The thumb is the only thing drawn right of the rows, 6 pixels wide ending 2 from the edge.
-    const QRect thumb = RowCanvas::changed(render(), QRect(470, 0, 10, 208));
+    const QImage image = render();
+    const QRect thumb = RowCanvas::changed(image, QRect(470, 0, 10, 208));
     QCOMPARE(thumb.isEmpty(), rows == 5);
     if (rows > 5) {
         QCOMPARE(thumb.left(), 472);
         QCOMPARE(thumb.right(), 477);
         QTEST(thumb.top(), "thumbTop");
         QTEST(thumb.bottom(), "thumbBottom");
+        // Translucent gray over the list's background, the same in every pixel.
+        QImage expected(1, 1, image.format());
+        expected.fill(RowCanvas::background);
+        QPainter(&expected).fillRect(expected.rect(), QColor(178, 178, 178, 160));
+        for (int y = thumb.top(); y <= thumb.bottom(); ++y) {
+            for (int x = thumb.left(); x <= thumb.right(); ++x)
+                QCOMPARE(image.pixel(x, y), expected.pixel(0, 0));
+        }
     }
 }
 
