@@ -57,16 +57,16 @@ QWidget *buildNoticesPage(QWidget *parent)
         {"Cancel", nullptr, true, false}, {"OK", nullptr, true, true},
         {">", ":/ui/images/popup_button_arrow_right.png", false, false}};
     int x = 3;
-    for (const auto &spec : buttons) {
+    for (const auto &face : buttons) {
         auto *button = new ImageButton(page);
         QFont font = button->font();
         font.setPointSize(18);
         button->setFont(font);
         button->setGeometry(x, 172, 116, 31);
-        button->setText(QString::fromLatin1(spec.text));
-        if (spec.icon)
-            button->setIcon(QPixmap(QString::fromLatin1(spec.icon)), spec.iconLeft);
-        button->setHover(spec.held);
+        button->setText(QString::fromLatin1(face.text));
+        if (face.icon)
+            button->setIcon(QPixmap(QString::fromLatin1(face.icon)), face.iconLeft);
+        button->setHover(face.held);
         x += 119;
     }
     return page;

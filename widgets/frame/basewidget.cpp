@@ -35,9 +35,9 @@ void BaseWidget::updateStatus()
     const QSettings user(theCore->configFileName(UserConfigFile), QSettings::IniFormat);
     m_status->setTime24Hour(user.value(QStringLiteral("Settings/24HourTime"), false).toBool());
 
-    const QSettings system(theCore->configFileName(SystemConfigFile), QSettings::IniFormat);
-    const bool menuPassword = system.value(QStringLiteral("Menu_Password/enable"), false).toBool();
-    const int callLock = system.value(QStringLiteral("Security/CallLock"), 0).toInt();
+    const QSettings systemConfig(theCore->configFileName(SystemConfigFile), QSettings::IniFormat);
+    const bool menuPassword = systemConfig.value(QStringLiteral("Menu_Password/enable"), false).toBool();
+    const int callLock = systemConfig.value(QStringLiteral("Security/CallLock"), 0).toInt();
     const bool locked = (theCore->getSystemType() == 1 && callLock != 0) || menuPassword;
     m_status->setUIStatusLock(locked);
 }

@@ -52,9 +52,9 @@ void tst_Sandbox::createsTheDeviceFilesWhereTheCoreLooks()
     core.setDeviceRoot(sandbox.root());
     const QSettings env(core.envInfoFileName(), QSettings::IniFormat);
     QCOMPARE(env.value(QStringLiteral("HOTSPOT/HOTSPOT")).toString(), QStringLiteral("false"));
-    const QSettings system(core.configFileName(SystemConfigFile), QSettings::IniFormat);
-    QVERIFY(system.contains(QStringLiteral("Menu_Password/enable")));
-    QVERIFY(system.contains(QStringLiteral("Security/CallLock")));
+    const QSettings systemConfig(core.configFileName(SystemConfigFile), QSettings::IniFormat);
+    QVERIFY(systemConfig.contains(QStringLiteral("Menu_Password/enable")));
+    QVERIFY(systemConfig.contains(QStringLiteral("Security/CallLock")));
     const QSettings user(core.configFileName(UserConfigFile), QSettings::IniFormat);
     QVERIFY(user.contains(QStringLiteral("Settings/24HourTime")));
     const QSettings line(
