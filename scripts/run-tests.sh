@@ -13,9 +13,12 @@ jobs=$(nproc)
 (cd "$top/build" && ctest --output-on-failure --parallel "$jobs")
 
 "$top/scripts/build.sh" sanitize
-ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1:fast_unwind_on_malloc=0" \
-LSAN_OPTIONS="suppressions=$top/tests/sanitizer/lsan.supp:print_suppressions=0" \
-UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-    sh -c "cd '$top/build-sanitize' && ctest --output-on-failure --parallel $jobs"
+(
+    cd "$top/build-sanitize"
+    export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1:fast_unwind_on_malloc=0"
+    export LSAN_OPTIONS="suppressions=$top/tests/sanitizer/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    ctest --output-on-failure --parallel "$jobs"
+)
 
 "$top/scripts/run-fuzz.sh" --smoke

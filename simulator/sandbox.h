@@ -4,7 +4,7 @@
 #include <QStringList>
 
 // The device files the simulator runs against: a folder that stands in for the telephone's
-// root filesystem ("/configs/...", "/usr/sbin/..."). It is filled from the templates compiled
+// root, where "/configs/..." and "/usr/sbin/..." live. It is filled from the templates compiled
 // into the simulator; a file that exists is never touched, so the user's changes and the
 // application's own writes survive every run. Templates in a "bin" or "sbin" folder are
 // installed executable.
