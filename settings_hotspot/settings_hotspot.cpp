@@ -68,17 +68,24 @@ bool SettingsHotspot::start(QWidget *, void *)
 
 bool SettingsHotspot::end()
 {
-    if (m_timer && m_timer->isActive())
-        m_timer->stop();
-    if (m_toastWait && m_toastWait->isVisible())
-        m_toastWait->hide();
+    dismissPending();
     if (m_Dlg)
         m_Dlg->hide();
     if (m_hotspotInfo)
         m_hotspotInfo->hide();
+    return close();
+}
+
+// Nothing of an apply in progress outlives the screen on show: its guard stops and its
+// notices go.
+void SettingsHotspot::dismissPending()
+{
+    if (m_timer && m_timer->isActive())
+        m_timer->stop();
+    if (m_toastWait && m_toastWait->isVisible())
+        m_toastWait->hide();
     if (m_toast && m_toast->isVisible())
         m_toast->hide();
-    return close();
 }
 
 void SettingsHotspot::showEvent(QShowEvent *)
@@ -93,12 +100,7 @@ void SettingsHotspot::hideEvent(QHideEvent *)
     // next.
     if (m_Dlg)
         static_cast<QWidget *>(m_Dlg.data())->hide();
-    if (m_timer && m_timer->isActive())
-        m_timer->stop();
-    if (m_toastWait && m_toastWait->isVisible())
-        m_toastWait->hide();
-    if (m_toast && m_toast->isVisible())
-        m_toast->hide();
+    dismissPending();
 }
 
 void SettingsHotspot::receiveMsg(const QString &command, const QByteArray &data)

@@ -72,6 +72,7 @@ private:
     bool storeSwitchOff();
     void sendHotspotIcon(bool on);
     void runHotspotScript();
+    void dismissPending();
 
     ListView *m_listView = nullptr;
     SettingsHotspotInfo *m_hotspotInfo = nullptr;

@@ -52,13 +52,20 @@ bool SettingsHotspotInfo::start(QWidget *, void *)
 
 bool SettingsHotspotInfo::end()
 {
+    dismissPending();
+    return close();
+}
+
+// Nothing of a disconnect in progress outlives the screen on show: its guard stops and its
+// notices go.
+void SettingsHotspotInfo::dismissPending()
+{
     if (m_timer && m_timer->isActive())
         m_timer->stop();
     if (m_toastWait && m_toastWait->isVisible())
         m_toastWait->hide();
     if (m_toast && m_toast->isVisible())
         m_toast->hide();
-    return close();
 }
 
 void SettingsHotspotInfo::showEvent(QShowEvent *)
@@ -69,12 +76,7 @@ void SettingsHotspotInfo::showEvent(QShowEvent *)
 
 void SettingsHotspotInfo::hideEvent(QHideEvent *)
 {
-    if (m_timer && m_timer->isActive())
-        m_timer->stop();
-    if (m_toastWait && m_toastWait->isVisible())
-        m_toastWait->hide();
-    if (m_toast && m_toast->isVisible())
-        m_toast->hide();
+    dismissPending();
 }
 
 void SettingsHotspotInfo::setupStatus()

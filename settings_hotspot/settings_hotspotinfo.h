@@ -64,6 +64,7 @@ private:
     void disconnectSelected();
     void stopQuery();
     void stopDeny();
+    void dismissPending();
     void stopProcess(QProcess *&process);
     void addRow(const QString &text);
 
