@@ -1,9 +1,7 @@
 #include "benchenvironment.h"
 #include "benchshell.h"
-#include "settings_hotspot.h"
-#include "stockhotspotdialog.h"
+#include "peerscreens.h"
 
-#include <QLayout>
 #include <QTemporaryDir>
 
 #include <malloc.h>
@@ -35,19 +33,6 @@ private:
 };
 
 namespace {
-
-enum Build { Ours, Stock };
-
-// Built, polished and laid out, as the peer benchmark builds them.
-QWidget *build(Build kind)
-{
-    QWidget *screen
-        = kind == Stock ? static_cast<QWidget *>(new StockHotspotDialog) : new SettingsHotspot;
-    screen->ensurePolished();
-    if (screen->layout())
-        screen->layout()->activate();
-    return screen;
-}
 
 qint64 heapInUse()
 {
@@ -94,8 +79,8 @@ void bench_memory::cleanupTestCase()
 void bench_memory::screenHeap_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::newRow("ours") << int(Ours);
-    QTest::newRow("stock") << int(Stock);
+    QTest::newRow("ours") << int(PeerScreen::Ours);
+    QTest::newRow("stock") << int(PeerScreen::Stock);
 }
 
 // A second screen, once the first has loaded what all share (images, fonts, styles): what
@@ -103,9 +88,9 @@ void bench_memory::screenHeap_data()
 void bench_memory::screenHeap()
 {
     QFETCH(int, kind);
-    const std::unique_ptr<QWidget> first(build(Build(kind)));
+    const std::unique_ptr<QWidget> first(buildPeerScreen(PeerScreen(kind)));
     const qint64 before = heapInUse();
-    const std::unique_ptr<QWidget> second(build(Build(kind)));
+    const std::unique_ptr<QWidget> second(buildPeerScreen(PeerScreen(kind)));
     const qint64 held = heapInUse() - before;
     QVERIFY(held > 0);
     QTest::setBenchmarkResult(qreal(held), QTest::BytesAllocated);

@@ -2,10 +2,8 @@
 #include "benchshell.h"
 #include "displayframe.h"
 #include "listview.h"
+#include "peerscreens.h"
 #include "settings_hotspot.h"
-#include "stockhotspotdialog.h"
-
-#include <QLayout>
 
 #include <memory>
 
@@ -27,19 +25,6 @@ private:
 };
 
 namespace {
-
-enum Build { Ours, Stock };
-
-// Built, polished and laid out: ready for its first paint.
-QWidget *build(Build kind)
-{
-    QWidget *screen
-        = kind == Stock ? static_cast<QWidget *>(new StockHotspotDialog) : new SettingsHotspot;
-    screen->ensurePolished();
-    if (screen->layout())
-        screen->layout()->activate();
-    return screen;
-}
 
 // The stored settings in the rows, as the screen shows them once started.
 void fill(QWidget *screen)
@@ -69,19 +54,19 @@ void bench_peer::cleanupTestCase()
 void bench_peer::construction_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::newRow("ours") << int(Ours);
-    QTest::newRow("stock") << int(Stock);
+    QTest::newRow("ours") << int(PeerScreen::Ours);
+    QTest::newRow("stock") << int(PeerScreen::Stock);
 }
 
 // The first one built pays for what every later one shares (images, fonts, styles).
 void bench_peer::construction()
 {
     QFETCH(int, kind);
-    std::unique_ptr<QWidget> first(build(Build(kind)));
+    std::unique_ptr<QWidget> first(buildPeerScreen(PeerScreen(kind)));
     QList<QWidget *> built;
     QBENCHMARK
     {
-        built.append(build(Build(kind)));
+        built.append(buildPeerScreen(PeerScreen(kind)));
     }
     qDeleteAll(built);
 }
@@ -94,7 +79,7 @@ void bench_peer::repaint_data()
 void bench_peer::repaint()
 {
     QFETCH(int, kind);
-    std::unique_ptr<QWidget> screen(build(Build(kind)));
+    std::unique_ptr<QWidget> screen(buildPeerScreen(PeerScreen(kind)));
     fill(screen.get());
     screen->show();
     QApplication::setActiveWindow(screen.get());
@@ -102,7 +87,7 @@ void bench_peer::repaint()
         list->setFocus();
     BenchEnvironment::settle();
 
-    const QList<QWidget *> windows = kind == Ours
+    const QList<QWidget *> windows = PeerScreen(kind) == PeerScreen::Ours
         ? QList<QWidget *> {m_shell->status(), screen.get()}
         : QList<QWidget *> {screen.get()};
     DisplayFrame frame;
@@ -111,7 +96,8 @@ void bench_peer::repaint()
     {
         frame.paintWindows(windows);
     }
-    frame.saveShot(kind == Ours ? QStringLiteral("peer-ours") : QStringLiteral("peer-stock"));
+    frame.saveShot(PeerScreen(kind) == PeerScreen::Ours ? QStringLiteral("peer-ours")
+                                                        : QStringLiteral("peer-stock"));
 }
 
 HOTSPOT_BENCH_MAIN(bench_peer)
