@@ -90,11 +90,7 @@ ListViewTimeEditItem::~ListViewTimeEditItem() = default;
 void ListViewTimeEditItem::paint(QPainter *painter, QRect &rect)
 {
     painter->save();
-    if (selected())
-        drawPressedBackground(painter, rect);
-    painter->setPen(rowPen(*this));
-    TextCache::drawText(
-        painter, span(rect, rect.left() + 15, rect.left() + 441), alignment(), text());
+    drawEditRowLabel(painter, *this, rect);
 
     // A row that cannot be selected cannot be edited either, so it shows no box.
     if (m_itemSelectEnable)

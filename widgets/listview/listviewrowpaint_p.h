@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listviewitem.h"
+#include "textcache.h"
 
 #include <QColor>
 #include <QFont>
@@ -121,6 +122,15 @@ inline void drawInputBox(QPainter *p, int x, int y, int w)
 inline void drawPressedBackground(QPainter *p, const QRect &r)
 {
     drawScaled(p, r, QStringLiteral(":/ui/images/inputbox_press_bg.png"));
+}
+
+// The label of a row with an editable value, over the pressed background when selected.
+inline void drawEditRowLabel(QPainter *p, ListViewItem &row, const QRect &r, bool useDisable = true)
+{
+    if (row.selected())
+        drawPressedBackground(p, r);
+    p->setPen(rowPen(row, useDisable));
+    TextCache::drawText(p, span(r, r.left() + 15, r.left() + 441), row.alignment(), row.text());
 }
 
 inline void drawNextArrow(QPainter *p, const QRect &r)

@@ -148,12 +148,7 @@ void ListViewLineEditItem::setMaxLength(int length)
 void ListViewLineEditItem::paint(QPainter *painter, QRect &rect)
 {
     painter->save();
-    if (selected())
-        drawPressedBackground(painter, rect);
-
-    painter->setPen(rowPen(*this));
-    TextCache::drawText(
-        painter, span(rect, rect.left() + 15, rect.left() + 441), alignment(), text());
+    drawEditRowLabel(painter, *this, rect);
 
     const int base = rect.left() + 125 + m_editTextLeftMargin;
     const int width = rect.width() - 140 - m_editTextLeftMargin;

@@ -185,11 +185,7 @@ ListViewInfoItem::~ListViewInfoItem() = default;
 void ListViewInfoItem::paint(QPainter *painter, QRect &rect)
 {
     painter->save();
-    if (selected())
-        drawPressedBackground(painter, rect);
-    painter->setPen(rowPen(*this, false));
-    TextCache::drawText(
-        painter, span(rect, rect.left() + 15, rect.left() + 441), alignment(), text());
+    drawEditRowLabel(painter, *this, rect, false);
 
     const QRect infoRect = span(rect, rect.left() + m_infoLeftMargin,
         rect.left() + m_infoLeftMargin - m_infoRightMargin + 224);
