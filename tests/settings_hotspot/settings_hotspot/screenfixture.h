@@ -8,11 +8,6 @@
 #include "toast.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QPointer>
-#include <QSettings>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
@@ -21,33 +16,23 @@
 class ScreenFixture
 {
 public:
-    ScreenFixture()
-        : screen(new SettingsHotspot)
-    { }
     ~ScreenFixture()
     {
         delete screen;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    ListView *list() const
-    {
-        return screen->findChild<ListView *>(QString(), Qt::FindDirectChildrenOnly);
-    }
-    Tail *tail() const { return screen->findChild<Tail *>(QString(), Qt::FindDirectChildrenOnly); }
-    template<typename Row> Row *row(int idx) const { return static_cast<Row *>(list()->item(idx)); }
+    // The screen's own list and keys come before those of the connected-devices screen.
+    ListView *list() const { return screen->findChild<ListView *>(); }
+    Tail *tail() const { return screen->findChild<Tail *>(); }
     ListViewCheckItem *useHotspot() const { return row<ListViewCheckItem>(0); }
     ListViewSelectItem *frequency() const { return row<ListViewSelectItem>(1); }
     ListViewSelectItem *mode() const { return row<ListViewSelectItem>(2); }
     ListViewLineEditItem *ssid() const { return row<ListViewLineEditItem>(3); }
     ListViewLineEditItem *password() const { return row<ListViewLineEditItem>(4); }
 
-    QString hostapdConf() const
-    {
-        return shell.path(QStringLiteral("/configs/wireless/hostapd.conf"));
-    }
+    QString hostapdConf() const { return shell.path("/configs/wireless/hostapd.conf"); }
     QString envFile() const { return shell.core.envInfoFileName(); }
-
     void writeConf(const QString &file, const QByteArray &contents)
     {
         QDir().mkpath(QFileInfo(file).absolutePath());
@@ -63,13 +48,13 @@ public:
     // A stand-in for the hotspot script that only records that it ran.
     void installRecorder()
     {
-        const QString script = shell.path(QStringLiteral("/usr/sbin/hotspot.sh"));
+        const QString script = shell.path("/usr/sbin/hotspot.sh");
         writeConf(script, "#!/bin/sh\necho run >> \"$(dirname \"$0\")/runs\"\n");
         QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
     }
     int scriptRuns() const
     {
-        QFile runs(shell.path(QStringLiteral("/usr/sbin/runs")));
+        QFile runs(shell.path("/usr/sbin/runs"));
         return runs.open(QIODevice::ReadOnly) ? runs.readAll().count('\n') : 0;
     }
 
@@ -82,7 +67,6 @@ public:
         list()->setFocus();
         QTRY_VERIFY(list()->hasFocus());
     }
-
     void tap(Qt::Key key, QWidget *target = nullptr)
     {
         QWidget *to = target ? target : QApplication::focusWidget();
@@ -91,22 +75,16 @@ public:
     }
     void softKey(int index) { tap(Qt::Key(Qt::Key_F11 + index), screen); }
 
-    // Runs 'action' as soon as a notice shows on the screen; a modal notice blocks the caller
-    // in its own loop, in which the action then runs. Deleting the returned watch cancels it.
-    QPointer<QTimer> whenNoticeShows(std::function<void(Toast *)> action, bool waitNotice = false)
+    // Runs 'action' as soon as a notice shows; a modal notice blocks the caller in its own
+    // loop, in which the action then runs. Deleting the returned watch cancels it.
+    QPointer<QTimer> whenNoticeShows(std::function<void(Toast *)> action)
     {
         auto poll = new QTimer(screen);
-        QObject::connect(poll, &QTimer::timeout, poll, [this, poll, action, waitNotice] {
-            const QList<Toast *> toasts = screen->findChildren<Toast *>();
-            for (Toast *toast : toasts) {
-                if (toast->isVisible()
-                    && (qobject_cast<ToastWait *>(toast) != nullptr) == waitNotice
-                    && !m_seen.contains(toast)) {
-                    m_seen.append(toast);
-                    poll->deleteLater();
-                    action(toast);
-                    return;
-                }
+        QObject::connect(poll, &QTimer::timeout, poll, [this, poll, action] {
+            if (Toast *toast = visible(false, true)) {
+                m_seen.append(toast);
+                poll->deleteLater();
+                action(toast);
             }
         });
         poll->start(1);
@@ -114,30 +92,23 @@ public:
     }
     // Ends a notice as its own timeout would.
     static void expire(Toast *toast) { QMetaObject::invokeMethod(toast, "timeout"); }
+    Toast *notice() const { return visible(false, false); }
+    ToastWait *waitNotice() const { return static_cast<ToastWait *>(visible(true, false)); }
 
-    // The visible result notice, if any.
-    Toast *notice() const
+    TestShell shell;
+    QPointer<SettingsHotspot> screen {new SettingsHotspot};
+
+private:
+    template<typename Row> Row *row(int idx) const { return static_cast<Row *>(list()->item(idx)); }
+    Toast *visible(bool waitNotice, bool unseen) const
     {
         const QList<Toast *> toasts = screen->findChildren<Toast *>();
         for (Toast *toast : toasts) {
-            if (toast->isVisible() && !qobject_cast<ToastWait *>(toast))
+            if (toast->isVisible() && (qobject_cast<ToastWait *>(toast) != nullptr) == waitNotice
+                && !(unseen && m_seen.contains(toast)))
                 return toast;
         }
         return nullptr;
     }
-    ToastWait *waitNotice() const
-    {
-        const QList<ToastWait *> toasts = screen->findChildren<ToastWait *>();
-        for (ToastWait *toast : toasts) {
-            if (toast->isVisible())
-                return toast;
-        }
-        return nullptr;
-    }
-
-    TestShell shell;
-    QPointer<SettingsHotspot> screen;
-
-private:
     QList<QPointer<Toast>> m_seen;
 };

@@ -1,330 +1,385 @@
-#include "settings_hotspot.h"
-#include "tail.h"
-#include "testshell.h"
-#include "timelabel.h"
+#include "screenfixture.h"
+
+#include "appmessage.h"
+#include "selectpopup.h"
 
 #include <QLineEdit>
-#include <QPluginLoader>
-#include <QPointer>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QtTest>
-
-#include <memory>
 
 extern "C" QObject *qt_plugin_instance();
 extern "C" const char *qt_plugin_query_verification_data();
 
-namespace {
-
-const char verificationText[] = "pattern=QT_PLUGIN_VERIFICATION_DATA\nversion=4.8.2\n"
-                                "debug=false\nbuildkey=arm linux g++-4 no-pkg-config";
-
-Tail *tailOf(QWidget *screen)
-{
-    return screen->findChild<Tail *>();
-}
-
-} // namespace
-
+// The plug-in's entry points, the screen driven through its keys, and the save cycle with the
+// hotspot script replaced by a recorder.
 class tst_SettingsHotspot : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void instanceIsSingleAndRenewed();
-    void pluginLoaderFindsTheSameObject();
-    void verificationData();
-    void castsByName_data();
-    void castsByName();
-    void slotsInOrder();
-    void screenFrame();
-    void softKeysThroughTheScreen();
-    void eraseKeyThroughTheScreen();
-    void startRunsUntilClosed();
-    void endBeforeStart();
-    void everyShowTellsTheIdleScreen();
-    void languageChange();
-    void statusChange();
-    void unknownCommandsAreOnlyLogged();
-
-private:
-    TestShell *m_shell = nullptr;
-};
-
-void tst_SettingsHotspot::init()
-{
-    m_shell = new TestShell;
-}
-
-void tst_SettingsHotspot::cleanup()
-{
-    delete qt_plugin_instance();
-    delete m_shell;
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-void tst_SettingsHotspot::instanceIsSingleAndRenewed()
-{
-    QPointer<QObject> first = qt_plugin_instance();
-    QVERIFY(first);
-    QCOMPARE(qt_plugin_instance(), first.data());
-    QVERIFY(qobject_cast<SettingsHotspot *>(first));
-    QVERIFY(!qobject_cast<QWidget *>(first)->parentWidget());
-    delete first;
-    QVERIFY(!first);
-    QObject *second = qt_plugin_instance();
-    QVERIFY(second);
-    QCOMPARE(qt_plugin_instance(), second);
-}
-
-void tst_SettingsHotspot::pluginLoaderFindsTheSameObject()
-{
-    QPluginLoader loader(QStringLiteral(PLUGIN_FILE));
-    QObject *instance = loader.instance();
-    QVERIFY2(instance, qPrintable(loader.errorString()));
-    QCOMPARE(instance, qt_plugin_instance());
-    auto app = qobject_cast<BaseAppInterface *>(instance);
-    QVERIFY(app);
-    QCOMPARE(app->appName(), QStringLiteral("settings_hotspot"));
-    QCOMPARE(loader.metaData().value(QStringLiteral("IID")).toString(),
-        QStringLiteral("com.quorvelnet.Plugin.BaseAppInterface/1.0"));
-}
-
-void tst_SettingsHotspot::verificationData()
-{
-    QCOMPARE(QByteArray(qt_plugin_query_verification_data()), QByteArray(verificationText));
-}
-
-void tst_SettingsHotspot::castsByName_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("part");
-    QTest::newRow("class") << "SettingsHotspot"
-                           << "object";
-    QTest::newRow("interface") << "BaseAppInterface"
-                               << "interface";
-    QTest::newRow("identifier") << "com.quorvelnet.Plugin.BaseAppInterface/1.0"
-                                << "interface";
-    QTest::newRow("screen base") << "BaseWidget"
-                                 << "object";
-    QTest::newRow("dialog") << "QDialog"
-                            << "object";
-    QTest::newRow("other") << "SettingsHotspotInfo"
-                           << "none";
-}
-
-void tst_SettingsHotspot::castsByName()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, part);
-    auto screen = static_cast<SettingsHotspot *>(qt_plugin_instance());
-    void *cast = screen->qt_metacast(name.toLatin1().constData());
-    if (part == QLatin1String("object"))
-        QCOMPARE(cast, static_cast<void *>(screen));
-    else if (part == QLatin1String("interface"))
-        QCOMPARE(cast, static_cast<void *>(static_cast<BaseAppInterface *>(screen)));
-    else
-        QVERIFY(!cast);
-}
-
-void tst_SettingsHotspot::slotsInOrder()
-{
-    const QMetaObject &meta = SettingsHotspot::staticMetaObject;
-    QStringList names;
-    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
-        if (meta.method(i).methodType() == QMetaMethod::Slot)
-            names << QString::fromLatin1(meta.method(i).methodSignature());
+    void init()
+    {
+        f = new ScreenFixture;
+        f->installRecorder();
+        f->writeConf(f->hostapdConf(),
+            "[TETHERING]\ninterface=wlan1\nhw_mode=g\nieee80211n=1\n"
+            "ssid=Office\nwpa_passphrase=secret99\n[STATION]\nssid=Home\n");
+        f->writeConf(f->envFile(), "[HOTSPOT]\nHOTSPOT=false\n");
+        m_sent = new QSignalSpy(&f->shell.core, &Core::appMessageSent);
+        m_notices.clear();
     }
-    QCOMPARE(names,
-        QStringList({"listFocusChanged(int)", "tailFuncButtonLongPressed(int)",
-            "tailFuncButtonClicked(int)", "clickedListViewItem(int)", "displayResult()"}));
-    QCOMPARE(meta.methodCount() - meta.methodOffset(), names.size());
-}
-
-void tst_SettingsHotspot::screenFrame()
-{
-    auto screen = static_cast<SettingsHotspot *>(qt_plugin_instance());
-    QCOMPARE(screen->objectName(), QStringLiteral("settings_hotspot"));
-    QCOMPARE(
-        QString::fromLatin1(screen->metaObject()->className()), QStringLiteral("SettingsHotspot"));
-    QCOMPARE(m_shell->status.title(), QStringLiteral("Settings | Wi-Fi Hotspot"));
-    Tail *tail = tailOf(screen);
-    const QString keys[]
-        = {QString(), QStringLiteral("Information"), QString(), QString(), QStringLiteral("Save")};
-    for (int idx = 0; idx < 5; ++idx)
-        QCOMPARE(tail->funcButtonText(idx), keys[idx]);
-}
-
-void tst_SettingsHotspot::softKeysThroughTheScreen()
-{
-    auto screen = static_cast<SettingsHotspot *>(qt_plugin_instance());
-    screen->show();
-    QSignalSpy clicked(tailOf(screen), &Tail::clicked);
-    // Only the labelled keys react.
-    for (int key = Qt::Key_F11; key <= Qt::Key_F15; ++key) {
-        QTest::keyPress(screen, Qt::Key(key));
-        QTest::keyRelease(screen, Qt::Key(key));
+    void cleanup()
+    {
+        delete qt_plugin_instance();
+        delete m_sent;
+        delete f;
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
-    QCOMPARE(clicked.count(), 2);
-    QCOMPARE(clicked.at(0).at(0).toInt(), 1);
-    QCOMPARE(clicked.at(1).at(0).toInt(), 4);
-}
 
-void tst_SettingsHotspot::eraseKeyThroughTheScreen()
-{
-    auto screen = static_cast<SettingsHotspot *>(qt_plugin_instance());
-    auto edit = new QLineEdit(QStringLiteral("hotspot"), screen);
-    screen->show();
-    QApplication::setActiveWindow(screen);
-    edit->setFocus();
-    QTRY_VERIFY(edit->hasFocus());
-    edit->end(false);
-
-    // The fourth key has no label, so it only works as the erase key.
-    QTest::keyPress(edit, Qt::Key_F14);
-    QTest::keyRelease(edit, Qt::Key_F14);
-    QCOMPARE(edit->text(), QStringLiteral("hotspot"));
-
-    m_shell->core.setIMEStatus(IMEStatusEnglishLower, false);
-    QCOMPARE(tailOf(screen)->funcButtonText(3), QStringLiteral("Erase"));
-    QTest::keyPress(edit, Qt::Key_F14);
-    QTest::keyRelease(edit, Qt::Key_F14);
-    QCOMPARE(edit->text(), QStringLiteral("hotspo"));
-}
-
-void tst_SettingsHotspot::startRunsUntilClosed()
-{
-    auto app = qobject_cast<BaseAppInterface *>(qt_plugin_instance());
-    auto screen = static_cast<SettingsHotspot *>(qt_plugin_instance());
-    bool sawRunning = false;
-    QTimer::singleShot(0, screen, [&] {
-        sawRunning = screen->isVisible();
-        QTest::keyRelease(screen, Qt::Key_Escape);
-    });
-    QCOMPARE(app->start(nullptr, nullptr), true);
-    QVERIFY(sawRunning);
-    QVERIFY(!screen->isVisible());
-
-    // A later start runs it again; end() closes it from outside.
-    QTimer::singleShot(0, screen, [app] { QVERIFY(app->end()); });
-    QCOMPARE(app->start(nullptr, nullptr), true);
-    QVERIFY(!screen->isVisible());
-}
-
-void tst_SettingsHotspot::endBeforeStart()
-{
-    auto app = qobject_cast<BaseAppInterface *>(qt_plugin_instance());
-    QSignalSpy sent(&m_shell->core, &Core::appMessageSent);
-    QVERIFY(app->end());
-    QCOMPARE(sent.count(), 0);
-}
-
-void tst_SettingsHotspot::everyShowTellsTheIdleScreen()
-{
-    auto screen = static_cast<SettingsHotspot *>(qt_plugin_instance());
-    QSignalSpy sent(&m_shell->core, &Core::appMessageSent);
-    m_shell->status.setTitle(QStringLiteral("Idle"));
-    screen->show();
-    screen->hide();
-    screen->show();
-    QCOMPARE(sent.count(), 2);
-    for (const QList<QVariant> &message : qAsConst(sent)) {
-        QCOMPARE(message.at(0).toString(), QStringLiteral("idle"));
-        QCOMPARE(message.at(1).toString(), QStringLiteral("updateHotspotIcon(bool)"));
-        QCOMPARE(message.at(2).toByteArray(), QByteArray(1, '\0'));
+    void pluginEntry()
+    {
+        QPointer<QObject> first = qt_plugin_instance();
+        auto screen = qobject_cast<SettingsHotspot *>(first);
+        QVERIFY(screen);
+        QCOMPARE(qt_plugin_instance(), screen);
+        void *const app = static_cast<BaseAppInterface *>(screen);
+        QCOMPARE(screen->qt_metacast("SettingsHotspot"), static_cast<void *>(screen));
+        QCOMPARE(screen->qt_metacast("BaseAppInterface"), app);
+        QCOMPARE(screen->qt_metacast("com.quorvelnet.Plugin.BaseAppInterface/1.0"), app);
+        QVERIFY(!screen->qt_metacast("SettingsHotspotInfo"));
+        delete first;
+        QVERIFY(qobject_cast<SettingsHotspot *>(qt_plugin_instance()));
+        QCOMPARE(QByteArray(qt_plugin_query_verification_data()),
+            QByteArray("pattern=QT_PLUGIN_VERIFICATION_DATA\nversion=4.8.2\ndebug=false\n"
+                       "buildkey=arm linux g++-4 no-pkg-config"));
     }
-    QCOMPARE(m_shell->status.title(), QStringLiteral("Settings | Wi-Fi Hotspot"));
-}
+    void everyShowTellsTheIdleScreen()
+    {
+        f->screen->show();
+        f->screen->hide();
+        f->screen->show();
+        QCOMPARE(m_sent->count(), 2);
+        for (const QList<QVariant> &message : qAsConst(*m_sent))
+            QCOMPARE(message, QVariantList({"idle", "updateHotspotIcon(bool)", QByteArray(1, 0)}));
+    }
+    void languageChange()
+    {
+        f->shell.core.setLanguage(Core::German);
+        f->screen->receiveMsg("changedLanguage()", QByteArray());
+        QCOMPARE(f->shell.status.title(), QStringLiteral("Einstellungen | WLAN-Hotspot"));
+        QCOMPARE(f->tail()->funcButtonText(1), QStringLiteral("Info"));
+        QCOMPARE(f->tail()->funcButtonText(4), QStringLiteral("Speichern"));
+        f->shell.core.setLanguage(Core::English);
+        f->screen->receiveMsg("changedLanguage()", QByteArray());
+        QCOMPARE(f->shell.status.title(), QStringLiteral("Settings | Wi-Fi Hotspot"));
+    }
 
-void tst_SettingsHotspot::languageChange()
-{
-    auto screen = static_cast<SettingsHotspot *>(qt_plugin_instance());
-    Tail *tail = tailOf(screen);
-    m_shell->core.setLanguage(Core::German);
-    screen->receiveMsg(QStringLiteral("changedLanguage()"), QByteArray());
-    QCOMPARE(m_shell->status.title(), QStringLiteral("Einstellungen | WLAN-Hotspot"));
-    QCOMPARE(tail->funcButtonText(1), QStringLiteral("Info"));
-    QCOMPARE(tail->funcButtonText(4), QStringLiteral("Speichern"));
-
-    m_shell->core.setLanguage(Core::Russian);
-    screen->receiveMsg(QStringLiteral("changedLanguage()"), QByteArray());
-    QCOMPARE(tail->funcButtonText(4), QString::fromUtf8("Сохранить"));
-
-    m_shell->core.setLanguage(Core::English);
-    screen->receiveMsg(QStringLiteral("changedLanguage()"), QByteArray());
-    QCOMPARE(m_shell->status.title(), QStringLiteral("Settings | Wi-Fi Hotspot"));
-    QCOMPARE(tail->funcButtonText(4), QStringLiteral("Save"));
-}
-
-void tst_SettingsHotspot::statusChange()
-{
-    auto screen = static_cast<SettingsHotspot *>(qt_plugin_instance());
-    m_shell->writeIni(
-        m_shell->core.configFileName(UserConfigFile), QStringLiteral("Settings/24HourTime"), true);
-    // The clock has no meta-object of its own, so it is found by name.
-    auto clock = m_shell->status.findChild<TimeLabel *>(QStringLiteral("timeLabel"));
-    QVERIFY(!clock->time24Hour());
-    QTest::ignoreMessage(
-        QtWarningMsg, "SettingsHotspot::receiveMsg command: \"changedStatus()\" \"\"");
-    screen->receiveMsg(QStringLiteral("changedStatus()"), QByteArray());
-    QVERIFY(clock->time24Hour());
-}
-
-void tst_SettingsHotspot::unknownCommandsAreOnlyLogged()
-{
-    auto screen = static_cast<SettingsHotspot *>(qt_plugin_instance());
-    m_shell->core.setLanguage(Core::German);
-    QSignalSpy sent(&m_shell->core, &Core::appMessageSent);
-    QTest::ignoreMessage(
-        QtWarningMsg, "SettingsHotspot::receiveMsg command: \"ChangedLanguage()\" \"\\x01\"");
-    screen->receiveMsg(QStringLiteral("ChangedLanguage()"), QByteArray(1, '\1'));
-    QCOMPARE(tailOf(screen)->funcButtonText(4), QStringLiteral("Save"));
-    QCOMPARE(sent.count(), 0);
-}
-
-QObject *createScreenTests();
-QObject *createSaveCycleTests();
-
-namespace {
-
-// Whether a test class has a test function that the command line names.
-bool namesAFunctionOf(QObject *tests, const QStringList &names)
-{
-    const QMetaObject *meta = tests->metaObject();
-    for (const QString &name : names) {
-        const QString function = name.section(QLatin1Char(':'), 0, 0) + QLatin1Char('(');
-        for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
-            if (QString::fromLatin1(meta->method(i).methodSignature()).startsWith(function))
-                return true;
+    void loadAndEnableTheRows()
+    {
+        QTest::ignoreMessage(
+            QtWarningMsg, "ssid \"Office\" password \"********\" default \"KLX-p7720_unknown\"");
+        f->open();
+        QCOMPARE(choices(), QStringLiteral("2.4G 802.11n"));
+        QCOMPARE(f->ssid()->editText() + ' ' + f->password()->editText(), "Office secret99");
+        for (bool on : {false, true, false}) {
+            QCOMPARE(f->useHotspot()->isChecked(), on);
+            for (int idx = 1; idx < 5; ++idx)
+                QCOMPARE(f->list()->item(idx)->m_itemSelectEnable, on);
+            f->tap(Qt::Key_Enter);
+        }
+        QCOMPARE(storedSwitch(), QStringLiteral("false"));
+    }
+    void popupsOfferAndCancel_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("offer"); // the pre-selected choice marked '*'
+        QTest::newRow("2.4G") << QByteArray("hw_mode=g\n") << 1 << QStringList {"2.4G*", "5G"};
+        QTest::newRow("5G") << QByteArray("hw_mode=a\n") << 1 << QStringList {"2.4G", "5G*"};
+        QTest::newRow("2.4G modes") << QByteArray("hw_mode=g\nieee80211n=1\n") << 2
+                                    << QStringList {"802.11b", "802.11g", "802.11n*"};
+        QTest::newRow("unknown mode") << QByteArray("hw_mode=G\n") << 2 << QStringList {"802.11a"};
+    }
+    void popupsOfferAndCancel()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, row);
+        openEnabled(stored);
+        const QString before = choices();
+        QTEST(choose(row, 1, Qt::Key_F15), "offer");
+        QCOMPARE(choices(), before);
+    }
+    void modeFollowsTheBand()
+    {
+        openEnabled("hw_mode=g\nieee80211n=1\n");
+        // 5G takes the mode along to 802.11a, the only mode it then offers.
+        choose(1, 1, Qt::Key_Enter);
+        QCOMPARE(choices(), QStringLiteral("5G 802.11a"));
+        QCOMPARE(choose(2, 0, Qt::Key_Escape), QStringList {"802.11a*"});
+        // Back on 2.4G, 802.11a cannot stay.
+        choose(1, 0, Qt::Key_F6);
+        QCOMPARE(choices(), QStringLiteral("2.4G 802.11b"));
+    }
+    void textRowsSwitchTheInputState()
+    {
+        openEnabled(QByteArray());
+        for (int row = 1; row < 5; ++row) {
+            f->shell.core.setIMEStatus(IMEStatusNumber, false);
+            f->tap(Qt::Key_Down);
+            QCOMPARE(
+                f->shell.core.getIMEStatus(), row < 3 ? IMEStatusNumber : IMEStatusEnglishLower);
         }
     }
-    return false;
-}
-
-} // namespace
-
-// The unit's tests, one class per area: plug-in and lifecycle, the screen, the save cycle.
-// Test functions named on the command line run in the class that has them.
-int main(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QTEST_SET_MAIN_SOURCE_PATH
-    QStringList names;
-    for (int i = 1; i < argc; ++i) {
-        if (argv[i][0] != '-')
-            names << QString::fromLocal8Bit(argv[i]);
+    void longPressOfTheEraseKey()
+    {
+        openEnabled("ssid=Office\nwpa_passphrase=secret99\n");
+        f->list()->setSelectedIdx(3);
+        QTRY_COMPARE(f->list()->lineEdit()->text(), QStringLiteral("Office"));
+        // The fourth key is the erase key while text is entered; holding it clears the row.
+        f->shell.core.setIMEStatus(IMEStatusEnglishLower, true);
+        QTest::keyPress(f->screen, Qt::Key_F14);
+        QVERIFY(QMetaObject::invokeMethod(f->tail(), "longPressTimeout"));
+        QTest::keyRelease(f->screen, Qt::Key_F14);
+        QCOMPARE(f->ssid()->editText(), QString());
+        QCOMPARE(f->list()->lineEdit()->text(), QString());
+        QCOMPARE(f->password()->editText(), QStringLiteral("secret99"));
     }
-    std::unique_ptr<QObject> classes[]
-        = {std::make_unique<tst_SettingsHotspot>(), std::unique_ptr<QObject>(createScreenTests()),
-            std::unique_ptr<QObject>(createSaveCycleTests())};
-    int failures = 0;
-    for (const auto &tests : classes) {
-        if (names.isEmpty() || namesAFunctionOf(tests.get(), names))
-            failures += QTest::qExec(tests.get(), argc, argv);
-    }
-    return failures;
-}
 
+    void savedClosesWithoutApplying()
+    {
+        // Toggling twice is no change either.
+        openWith(true, "Office", "secret99");
+        f->tap(Qt::Key_Enter);
+        QTest::ignoreMessage(QtWarningMsg, "######## same data #########");
+        pressSave();
+        // A result with no save pending closes the screen too.
+        f->open();
+        recordNotice();
+        answer("on");
+        QCOMPARE(m_notices, QStringList({"Saved", "Saved"}));
+        QVERIFY(!f->screen->isVisible());
+        QCOMPARE(f->scriptRuns(), 0);
+    }
+    void validation_data()
+    {
+        QTest::addColumn<QString>("ssid");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("row");
+        const auto row = [](const char *name, const char *ssid, const char *password,
+                             const char *message, int idx) {
+            QTest::newRow(name) << QString::fromUtf8(ssid) << QString::fromUtf8(password)
+                                << QString(message) << idx;
+        };
+        row("empty name", "", "", "Phone SSID is Empty", 3);
+        row("empty passphrase", "Lab", "", "Password is Empty ", 4);
+        row("7 characters", "Lab", "1234567", "Password is too short (8~63)", 4);
+        row("korean name first", "연구실", "비밀번호12345", "Do not Enter the ID into Korean", 3);
+        row("korean passphrase", "Lab", "pass워드word", "Do not Enter the Password into Korean", 4);
+    }
+    void validation()
+    {
+        QFETCH(QString, ssid);
+        QFETCH(QString, password);
+        QFETCH(QString, message);
+        openWith(true, ssid, password);
+        pressSave();
+        QCOMPARE(m_notices, QStringList({message}));
+        QTEST(f->list()->selectedIdx(), "row");
+        QVERIFY(f->screen->isVisible());
+        QCOMPARE(storedSwitch(), QStringLiteral("false"));
+        QCOMPARE(f->scriptRuns(), 0);
+    }
+    void applyOutcome_data()
+    {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QString>("word"); // null: no answer before the guard expires
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<int>("runs");
+        QTest::addColumn<int>("indicator"); // -1: no update sent
+        const auto row = [](const char *name, bool on, const char *word, const char *notice,
+                             int runs, int indicator) {
+            QTest::newRow(name) << on << QString(word) << QString(notice) << runs << indicator;
+        };
+        row("on, on", true, "on", "Saved", 1, 1);
+        row("on, other", true, "invalid_passphrase", "Failed", 1, -1);
+        // Without an answer the script runs again to switch the hotspot off.
+        row("on, none", true, nullptr, "Failed\nPlease try again", 2, 0);
+        row("off, on", false, "on", "Saved", 1, 0);
+        row("off, none", false, nullptr, "Saved", 1, 0);
+    }
+    void applyOutcome()
+    {
+        QFETCH(bool, on);
+        QFETCH(QString, word);
+        QFETCH(QString, notice);
+        QFETCH(int, runs);
+        QFETCH(int, indicator);
+        if (!on)
+            f->writeConf(f->envFile(), "[HOTSPOT]\nHOTSPOT=true\n");
+        // Switching off skips validation.
+        const QString ssid = on ? "Lab 2" : "";
+        openWith(true, on ? "  Lab 2 " : "", on ? "12345678" : "");
+        pressSave();
+        QTRY_COMPARE(f->scriptRuns(), 1);
+        QCOMPARE(f->waitNotice()->message(), QStringLiteral("Saving..."));
+        QCOMPARE(f->screen->guardTimer()->interval(), on ? 10000 : 5000);
+        QVERIFY(f->screen->guardTimer()->isActive() && f->screen->guardTimer()->isSingleShot());
+        QCOMPARE(storedSwitch(), QVariant(on).toString());
+        QCOMPARE(f->stored(f->hostapdConf(), "TETHERING/ssid").toString(), ssid);
+        QCOMPARE(f->stored(f->hostapdConf(), "TETHERING/ieee80211n").toInt(), 1);
+
+        recordNotice();
+        if (word.isNull()) {
+            f->screen->guardTimer()->stop();
+            QVERIFY(QMetaObject::invokeMethod(f->screen, "displayResult"));
+        } else {
+            answer(word);
+        }
+        QTRY_COMPARE(m_notices, QStringList {notice});
+        QTRY_COMPARE(f->scriptRuns(), runs);
+        QCOMPARE(f->screen->isVisible(), notice != QLatin1String("Saved"));
+        QCOMPARE(storedSwitch(), QVariant(on && word == "on").toString());
+        QVERIFY(!f->waitNotice() && !f->screen->guardTimer()->isActive());
+        QCOMPARE(m_sent->count(), indicator < 0 ? 0 : 1);
+        if (indicator >= 0)
+            QCOMPARE(m_sent->at(0).at(2), QVariant(QByteArray(1, char(indicator))));
+    }
+    void saveAgainHideOrEndWhileApplying()
+    {
+        openWith(true, "Lab", "12345678");
+        pressSave();
+        QTRY_COMPARE(f->scriptRuns(), 1);
+        QPointer<ToastWait> first = f->waitNotice();
+        // A Save that did not restart the guard would leave it at this short interval.
+        f->screen->guardTimer()->start(100);
+        pressSave();
+        QTRY_COMPARE(f->scriptRuns(), 2);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY2(!first && f->waitNotice(), "the progress notice is replaced");
+        QVERIFY(f->screen->guardTimer()->remainingTime() > 9000);
+        for (bool end : {false, true}) {
+            if (end) {
+                openWith(true, "Lab", "12345678");
+                pressSave();
+                QVERIFY(f->screen->end());
+            } else {
+                f->screen->hide();
+            }
+            QVERIFY(!f->screen->isVisible() && !f->screen->guardTimer()->isActive());
+            QVERIFY(!f->waitNotice());
+        }
+    }
+    // A second result, a late guard or end() arriving while "Saved" runs its own modal loop
+    // retires that notice under the loop's feet.
+    void noticesRetiredInsideTheirOwnLoop()
+    {
+        for (int intruder : {0, 1, 2}) {
+            f->writeConf(f->envFile(), "[HOTSPOT]\nHOTSPOT=false\n");
+            openWith(true, "Lab", "12345678");
+            pressSave();
+            m_notices.clear();
+            f->whenNoticeShows([this, intruder](Toast *first) {
+                m_notices << first->message();
+                if (intruder == 0) {
+                    recordNotice();
+                    answer("on");
+                } else if (intruder == 1) {
+                    QMetaObject::invokeMethod(f->screen, "displayResult");
+                } else {
+                    f->screen->end();
+                }
+            });
+            answer("on");
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCOMPARE(m_notices.value(0), QStringLiteral("Saved"));
+            QVERIFY(f->screen && (!f->notice() || intruder == 1));
+        }
+    }
+    void failedWriteIsNotSaved()
+    {
+        openWith(true, "Lab", "12345678");
+        // The configuration directory has become a file: nothing can be written there.
+        const QString dir = f->shell.path("/configs/wireless");
+        QDir(dir).removeRecursively();
+        f->writeConf(dir, "not a directory");
+        pressSave();
+        QCOMPARE(f->notice()->message(), QStringLiteral("Failed"));
+        QVERIFY(f->screen->isVisible() && !f->waitNotice());
+        // The switch is put back, so the next load does not claim a hotspot that never started.
+        QCOMPARE(storedSwitch(), QStringLiteral("false"));
+        QCOMPARE(f->scriptRuns(), 0);
+    }
+
+private:
+    void openEnabled(const QByteArray &tethering)
+    {
+        f->writeConf(f->hostapdConf(), "[TETHERING]\n" + tethering);
+        f->writeConf(f->envFile(), "[HOTSPOT]\nHOTSPOT=true\n");
+        f->open();
+    }
+    void openWith(bool toggle, const QString &ssid, const QString &password)
+    {
+        f->open();
+        if (toggle)
+            f->tap(Qt::Key_Enter);
+        f->ssid()->setEditText(ssid);
+        f->password()->setEditText(password);
+        m_sent->clear();
+    }
+    // Opens the popup of row 'idx' with the keypad, notes what it offers, moves to choice
+    // 'select' and leaves with 'key'.
+    QStringList choose(int idx, int select, Qt::Key key)
+    {
+        QStringList offer;
+        f->list()->setSelectedIdx(idx);
+        QTimer::singleShot(0, f->screen, [&] {
+            QTRY_VERIFY(f->screen->findChild<SelectPopup *>());
+            ListView *list = f->screen->findChild<SelectPopup *>()->listView();
+            QTRY_VERIFY(list->hasFocus());
+            for (int i = 0; i < list->itemSize(); ++i) {
+                auto row = static_cast<ListViewRadioItem *>(list->item(i));
+                offer << row->text() + (row->isChecked() ? "*" : "");
+                if (row->isChecked())
+                    QCOMPARE(list->selectedIdx(), i);
+            }
+            list->setSelectedIdx(select);
+            f->tap(key, list);
+        });
+        f->tap(Qt::Key_Enter);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (f->screen->findChild<SelectPopup *>())
+            offer << "the popup stayed";
+        // The window system gives the screen back the keys once the popup has gone.
+        QApplication::setActiveWindow(f->screen);
+        f->list()->setFocus();
+        return offer;
+    }
+    // Notes the next result notice and ends it as its timeout would.
+    QPointer<QTimer> recordNotice()
+    {
+        return f->whenNoticeShows([this](Toast *toast) {
+            m_notices << toast->message();
+            ScreenFixture::expire(toast);
+        });
+    }
+    // Presses Save; a modal notice that shows is noted and ended at once.
+    void pressSave()
+    {
+        QPointer<QTimer> watch = recordNotice();
+        f->softKey(4);
+        delete watch;
+    }
+    void answer(const QString &word)
+    {
+        f->screen->receiveMsg("wifi2ui_Hotspot(str)", AppMessage::payload(word));
+    }
+    QString choices() const
+    {
+        return f->frequency()->selectedText() + ' ' + f->mode()->selectedText();
+    }
+    QString storedSwitch() const { return f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(); }
+    QStringList m_notices;
+    ScreenFixture *f = nullptr;
+    QSignalSpy *m_sent = nullptr;
+};
+
+QTEST_MAIN(tst_SettingsHotspot)
 #include "tst_settings_hotspot.moc"
