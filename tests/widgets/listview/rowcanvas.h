@@ -14,70 +14,75 @@ namespace RowCanvas {
 const QColor background(20, 30, 40);
 const QRect rowRect(10, 10, 480, 41);
 
-inline void pinFont()
+// Tests that find text by its exact pen pin monochrome glyphs.
+inline void pinFont(bool smooth = true)
 {
-    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
+    QFont font(QStringLiteral("DejaVu Sans"), 12);
+    if (!smooth)
+        font.setStyleStrategy(QFont::NoAntialias);
+    QApplication::setFont(font);
 }
 
-inline QImage paintRow(ListViewItem &row, const QRect &rect = rowRect)
+inline QImage paintRow(ListViewItem &row, const QRect &rect = rowRect, const QFont &font = QFont())
 {
     QImage image(rect.right() + 11, rect.bottom() + 11, QImage::Format_RGB32);
-    image.setDevicePixelRatio(1);
     image.fill(background);
     QPainter painter(&image);
+    painter.setFont(font);
     QRect target = rect;
     row.paint(&painter, target);
     return image;
 }
 
-// Bounding box of the pixels inside region that differ from the other image (or, without
-// one, from the background).
+// Bounding box of the pixels of the area for which pick(x, y) holds.
+template<typename Pick> QRect boxWhere(const QImage &image, const QRect &area, Pick pick)
+{
+    QRect box;
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (pick(x, y))
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+// Pixels inside region that differ from the other image (or, without one, the background).
 inline QRect changed(const QImage &image, const QRect &region, const QImage &other = QImage())
 {
-    QRect box;
-    const QRect area = region & image.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb reference = other.isNull() ? background.rgb() : other.pixel(x, y);
-            if (image.pixel(x, y) != reference)
-                box |= QRect(x, y, 1, 1);
-        }
-    }
-    return box;
+    return boxWhere(image, region, [&](int x, int y) {
+        return image.pixel(x, y) != (other.isNull() ? background.rgb() : other.pixel(x, y));
+    });
 }
 
-// Bounding box of the pixels of exactly one colour.
+// Pixels of exactly one colour.
 inline QRect inkOf(const QImage &image, const QColor &colour, const QRect &region = QRect())
 {
-    QRect box;
-    const QRect area = region.isNull() ? image.rect() : region & image.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (image.pixel(x, y) == colour.rgb())
-                box |= QRect(x, y, 1, 1);
-        }
-    }
-    return box;
+    return boxWhere(image, region.isNull() ? image.rect() : region,
+        [&](int x, int y) { return image.pixel(x, y) == colour.rgb(); });
 }
 
-// Where an image leaves its mark: the bounding box of its pixels that are not transparent.
+// Where an image leaves its mark: its pixels that are not transparent.
 inline QRect opaqueBox(const QString &path)
 {
     const QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) > 0)
-                box |= QRect(x, y, 1, 1);
-        }
-    }
-    return box;
+    return boxWhere(
+        image, image.rect(), [&](int x, int y) { return qAlpha(image.pixel(x, y)) > 0; });
 }
 
-// A rectangle by its inclusive horizontal extent over the row's height.
-inline QRect span(int left, int right, const QRect &rect = rowRect)
+inline bool sameImage(const QPixmap &actual, const QPixmap &expected)
 {
-    return QRect(QPoint(left, rect.top()), QPoint(right, rect.bottom()));
+    return !expected.isNull()
+        && actual.toImage().convertToFormat(QImage::Format_ARGB32)
+        == expected.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+inline QPixmap solid(const QSize &size, const QColor &colour)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(colour);
+    return pixmap;
 }
 
 } // namespace RowCanvas

@@ -1,0 +1,322 @@
+#include "../rowcanvas.h"
+#include "listviewcallitem.h"
+#include "listviewcontactitem.h"
+#include "listviewpresenceitem.h"
+#include "listviewsubtitleitem.h"
+
+#include <QtTest>
+
+using namespace RowCanvas;
+
+namespace {
+
+const QString ui = QStringLiteral(":/ui/images/");
+const QString defaultThumbnail = QStringLiteral(":/call/images/call/call_thumbnail_img.png");
+qint64 fakeNow = 0;
+const QColor textPen(250, 250, 250);
+const QColor red(255, 0, 0);
+const QColor green(0, 255, 0);
+// Solid glyphs: a fragment of them shows exactly where it was drawn.
+const QString block = QStringLiteral("\u2588\u2588");
+
+} // namespace
+
+// The rows of the call, contact and history screens.
+class tst_ListViewCallItems : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { pinFont(false); }
+    void cleanup() { ListViewCallItem::setClock(nullptr); }
+    void iconTables_data();
+    void iconTables();
+    void duration_data();
+    void duration();
+    void labelElidedForGood();
+    void presenceAndCallIcons_data();
+    void presenceAndCallIcons();
+    void labelByListType_data();
+    void labelByListType();
+    void keepsPhotoWhenSelected();
+    void presencePaint();
+    void fragmentPlaces();
+    void subtitleAlignmentBox();
+    void historyLabels_data();
+    void historyLabels();
+    void historyTwoLines();
+};
+
+void tst_ListViewCallItems::iconTables_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("code");
+    // Empty: the icon the row had before stays.
+    QTest::addColumn<QString>("icon");
+    QTest::addColumn<bool>("showTimer");
+
+    // Codes 0 to 23 in pairs of a normal and a pressed icon; 12 to 17 have none.
+    const QStringList kinds = QStringLiteral("call_incoming call_outgoing call_missed "
+                                             "videoConference_incoming videoConference_missed "
+                                             "videoConference_outgoing - - - msg_incoming "
+                                             "msg_outgoing msg_missed")
+                                  .split(' ');
+    for (int code = 0; code < 24; ++code) {
+        const QString kind = kinds[code / 2];
+        const QString path = kind == "-"
+            ? QString()
+            : ":/call/images/call/icon_" + kind + (code % 2 ? "_press.png" : "_nor.png");
+        QTest::addRow("history %d", code) << 1 << code << path << false;
+    }
+    QTest::newRow("history 24") << 1 << 24 << defaultThumbnail << false;
+    for (int code : {25, -1})
+        QTest::addRow("history %d", code) << 1 << code << QString() << false;
+    QTest::newRow("line hold") << 2 << 16 << ":/ui/images/icon_line_hold_01.png" << true;
+    // Any code turns the duration on in the active-line mode, even one without an icon.
+    QTest::newRow("line 4") << 2 << 4 << QString() << true;
+    QTest::newRow("mode 3") << 3 << 13 << QString() << false;
+}
+
+void tst_ListViewCallItems::iconTables()
+{
+    QFETCH(int, mode);
+    QFETCH(int, code);
+    QFETCH(QString, icon);
+
+    const QPixmap before = solid({20, 20}, Qt::magenta);
+    QTemporaryDir dir;
+    QVERIFY(before.save(dir.filePath("before.png")));
+    ListViewCallItem item(mode, nullptr);
+    item.setThumbnailPath(dir.filePath("before.png"));
+    item.setThumbnail(code);
+    QVERIFY(sameImage(item.thumbnail(), icon.isEmpty() ? before : QPixmap(icon)));
+    QTEST(item.showTimer(), "showTimer");
+    // A missing file falls back to the standard picture.
+    item.setThumbnailPath(dir.filePath("missing.png"));
+    QVERIFY(sameImage(item.thumbnail(), QPixmap(defaultThumbnail)));
+}
+
+void tst_ListViewCallItems::duration_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("elapsedMs");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("first paint") << 3725 << 0 << "01:02:05";
+    QTest::newRow("a second on") << 3725 << 1000 << "01:02:06";
+    QTest::newRow("a day is not wrapped") << 0 << (25 * 3600 + 3) * 1000 << "25:00:03";
+    QTest::newRow("negative start") << -5 << 0 << "00:00:00";
+}
+
+void tst_ListViewCallItems::duration()
+{
+    QFETCH(int, start);
+    QFETCH(int, elapsedMs);
+
+    fakeNow = 1000000;
+    ListViewCallItem::setClock([] { return fakeNow; });
+    ListViewCallItem item(ListViewCallItem::ActiveLineMode, nullptr);
+    item.setThumbnail(13);
+    QVERIFY(item.setStartTime(start));
+    QCOMPARE(item.startTime(), 0);
+    paintRow(item);
+    const QString first = item.timeText();
+    fakeNow += elapsedMs;
+    // Worked out when painted, not when asked.
+    QCOMPARE(item.timeText(), first);
+    paintRow(item);
+    QTEST(item.timeText(), "text");
+}
+
+void tst_ListViewCallItems::labelElidedForGood()
+{
+    // A label that one pixel more would cut differently: the history row's 135 pixels decide.
+    const int width = 135;
+    const QFontMetrics metrics(QApplication::font());
+    QString full = QStringLiteral(
+        "Bartholomew Montgomery-Fitzgerald of Kensington, Chelsea and Westminster");
+    while (!full.isEmpty()
+        && metrics.elidedText(full, Qt::ElideRight, width)
+            == metrics.elidedText(full, Qt::ElideRight, width + 1))
+        full.remove(0, 1);
+    QVERIFY(!full.isEmpty());
+    ListViewCallItem item(ListViewCallItem::HistoryMode, nullptr);
+    item.setLabelText(full);
+    paintRow(item);
+    const QString cut = metrics.elidedText(full, Qt::ElideRight, width);
+    QCOMPARE(item.labelText(), cut);
+    paintRow(item);
+    QCOMPARE(item.labelText(), cut);
+}
+
+void tst_ListViewCallItems::presenceAndCallIcons_data()
+{
+    QTest::addColumn<int>("callStatus");
+    QTest::addColumn<int>("presence");
+    // The presence and call icons; no presence icon: the one shown before stays.
+    QTest::addColumn<QStringList>("icons");
+    QTest::addColumn<int>("callState");
+
+    QTest::newRow("presence 2 keeps both")
+        << 1 << 2 << QStringList {"", "call_icon_unavailable"} << 0;
+    QTest::newRow("online, available")
+        << 1 << 1 << QStringList {"icon_presence_online", "call_icon_available"} << 1;
+    QTest::newRow("status 0 keeps the call icon")
+        << 0 << 1 << QStringList {"icon_presence_online", "call_icon_unavailable"} << 0;
+    QTest::newRow("food, unregistered")
+        << 3 << 4 << QStringList {"icon_presence_food", "call_icon_unregister"} << 3;
+    QTest::newRow("presence 8") << -1 << 8
+                                << QStringList {"icon_presence_logout", "call_icon_unregister"}
+                                << -1;
+}
+
+void tst_ListViewCallItems::presenceAndCallIcons()
+{
+    QFETCH(int, callStatus);
+    QFETCH(int, presence);
+    QFETCH(QStringList, icons);
+
+    ListViewContactItem item(QStringLiteral("Frank"));
+    item.setupPresenceImage(2, 1);
+    const QPixmap before = solid({16, 16}, Qt::magenta);
+    item.setPixmapPresc(before);
+    item.setupPresenceImage(callStatus, presence);
+    QVERIFY(sameImage(
+        item.presenceIcon(), icons[0].isEmpty() ? before : QPixmap(ui + icons[0] + ".png")));
+    QVERIFY(sameImage(item.callIcon(), QPixmap(ui + icons[1] + ".png")));
+    QTEST(item.callState(), "callState");
+    QCOMPARE(item.presenceState(), presence);
+}
+
+void tst_ListViewCallItems::labelByListType_data()
+{
+    QTest::addColumn<int>("listType");
+    QTest::addColumn<bool>("withPresence");
+    // Inclusive edges from the row's left.
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("right");
+
+    QTest::newRow("type 0") << 0 << false << 30 << 220;
+    QTest::newRow("type 1 with presence") << 1 << true << 44 << 234;
+    QTest::newRow("type 2") << 2 << false << 50 << 220;
+}
+
+void tst_ListViewCallItems::labelByListType()
+{
+    QFETCH(int, listType);
+    QFETCH(bool, withPresence);
+    QFETCH(int, left);
+    QFETCH(int, right);
+
+    const QColor pen(1, 254, 3);
+    ListViewContactItem item(QString(60, QLatin1Char('W')));
+    item.setTextColor(pen);
+    item.setListType(listType);
+    if (withPresence)
+        item.setPixmapPresc(solid({16, 16}, Qt::transparent));
+    const QRect ink = inkOf(paintRow(item), pen).translated(-rowRect.x(), 0);
+    QCOMPARE(item.labelRect(rowRect).width(), right - left + 1);
+    QVERIFY(ink.left() >= left && ink.left() <= left + 3);
+    // Cut with an ellipsis no further than the right edge, and not a letter before it.
+    QVERIFY(ink.right() <= right && ink.right() >= right - 20);
+}
+
+void tst_ListViewCallItems::keepsPhotoWhenSelected()
+{
+    const QColor photo(0, 0, 255);
+    ListViewContactItem item(QString {});
+    item.setPixmap(solid({64, 48}, photo), QPixmap());
+    item.setOffset(20, 5);
+    item.setSize(32, 32);
+    item.setSelected(true);
+    QCOMPARE(inkOf(paintRow(item), photo), QRect(rowRect.x() + 20, rowRect.y() + 5, 32, 32));
+}
+
+void tst_ListViewCallItems::presencePaint()
+{
+    const QColor disabled(128, 0, 128);
+    ListViewPresenceItem item(QString(60, QLatin1Char('M')), QString(), true);
+    item.setTextDisableColor(disabled);
+    item.setItemSelectEnable(false);
+    item.setPixmapPresc(solid({20, 20}, QColor(0, 160, 0)));
+    const QImage image = paintRow(item);
+    // The label is cut at the end of its 216-pixel box, not shortened with an ellipsis.
+    const QRect ink = inkOf(image, disabled).translated(-rowRect.x(), 0);
+    QVERIFY(ink.left() >= 60 && ink.left() <= 63 && ink.right() >= 272 && ink.right() <= 275);
+    QCOMPARE(inkOf(image, QColor(0, 160, 0)), QRect(rowRect.x() + 33, rowRect.y() + 12, 20, 20));
+}
+
+void tst_ListViewCallItems::fragmentPlaces()
+{
+    ListViewSubTitleItem item(QString(20, QLatin1Char('W')));
+    item.addSubTitle(block, 300, -1, red, red);
+    item.addSubTitle(block, -1, -1, green, green);
+    const QImage plain = paintRow(item);
+    // Solid glyphs start within a few pixels of where they are drawn.
+    QVERIFY(inkOf(plain, red).left() >= 300 && inkOf(plain, red).left() <= 303);
+    // A fragment with a fixed x does not move the cursor past its text.
+    QCOMPARE(inkOf(plain, green).left() - inkOf(plain, red).left(), 10);
+    // In a heading, fragments move right by the row's left edge and 10 pixels down.
+    item.setGroupNameItem(true);
+    const QImage group = paintRow(item);
+    QCOMPARE(
+        inkOf(group, green).topLeft() - inkOf(plain, green).topLeft(), QPoint(rowRect.x(), 10));
+}
+
+void tst_ListViewCallItems::subtitleAlignmentBox()
+{
+    ListViewSubTitleItem item(QStringLiteral("Olivia"));
+    item.addSubTitle(block, 200, -1, green, green);
+    item.addSubTitle(block, 300, -1, red, red);
+    item.setSubtitleAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const QImage image = paintRow(item);
+    // The last fragment in a 142-pixel box from the row's left + its x; the others as before.
+    const int boxRight = rowRect.x() + 300 + 141;
+    QVERIFY(inkOf(image, red).right() <= boxRight && inkOf(image, red).right() >= boxRight - 3);
+    QVERIFY(inkOf(image, green).left() >= 200 && inkOf(image, green).left() <= 203);
+}
+
+void tst_ListViewCallItems::historyLabels_data()
+{
+    // The two lines given, and the label a plain row would show.
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("unknown, nothing") << QStringList {"Unknown", "", "No Information"};
+    QTest::newRow("unknown, number") << QStringList {"Unknown", "5551234", "5551234"};
+    QTest::newRow("equal lines") << QStringList {"5551234", "5551234", "5551234"};
+    QTest::newRow("both") << QStringList {"Alice", "5551234", "Alice (5551234)"};
+    QTest::newRow("percent signs") << QStringList {"50%2 off", "x%1", "50%2 off (x%1)"};
+}
+
+void tst_ListViewCallItems::historyLabels()
+{
+    QFETCH(QStringList, lines);
+
+    ListViewSubTitleItemHistory item(QStringLiteral("not drawn"));
+    item.setTextColor(textPen);
+    item.setTextLine1(lines[0]);
+    item.setTextLine2(lines[1]);
+    ListViewSubTitleItem expected(lines[2]);
+    expected.setTextColor(textPen);
+    QCOMPARE(paintRow(item), paintRow(expected));
+}
+
+void tst_ListViewCallItems::historyTwoLines()
+{
+    QString line1 = QStringLiteral("Alexander Richardson");
+    QString line2 = QStringLiteral("+44 20 7946 0958");
+    ListViewSubTitleItemHistory item(QString {});
+    item.setTextColor(textPen);
+    item.setTextLine1(line1);
+    item.setTextLine2(line2);
+    // "Alexander Richardson (+44 20 7946 0958)" does not fit in 250 pixels; each line does.
+    item.setTextWidth(250);
+    const QImage image = paintRow(item);
+    const QRect first = inkOf(image, textPen);
+    const QRect second = inkOf(image, QColor(155, 155, 155));
+    QVERIFY(first.top() > rowRect.top() && first.bottom() < second.top()
+        && second.bottom() < rowRect.bottom());
+    QVERIFY(first.right() <= rowRect.x() + 15 + 250 && second.right() <= rowRect.x() + 15 + 250);
+}
+
+QTEST_MAIN(tst_ListViewCallItems)
+#include "tst_listviewcallitems.moc"

@@ -1,0 +1,146 @@
+#include "../rowcanvas.h"
+#include "listviewdatetimeitems.h"
+#include "listviewsettingitems.h"
+#include "listviewvalueitems.h"
+
+#include <QtTest>
+
+using namespace RowCanvas;
+
+namespace {
+const int right = rowRect.right();
+const int top = rowRect.top();
+} // namespace
+
+// The rows of the settings screens: plain, setting, value and date-time kinds.
+class tst_ListViewItems : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { pinFont(); }
+    void disabledAndSelectedLabels();
+    void checkAndRadioMarks();
+    void selectValueIsElidedLabelIsNot();
+    void passwordIsMasked();
+    void lineEditLimits();
+    void progressSegments();
+    void weekdayStrip();
+};
+
+void tst_ListViewItems::disabledAndSelectedLabels()
+{
+    ListViewItem item(QStringLiteral("\u2588\u2588"), QPixmap(), QPixmap());
+    item.setTextColor(Qt::green);
+    item.setSelected(true);
+    QCOMPARE(inkOf(paintRow(item), Qt::yellow).left(), rowRect.left() + 15);
+    item.setItemSelectEnable(false);
+    QCOMPARE(inkOf(paintRow(item), Qt::gray).left(), rowRect.left() + 15);
+}
+
+void tst_ListViewItems::checkAndRadioMarks()
+{
+    ListViewCheckItem check(QString(), false);
+    const QImage unchecked = paintRow(check);
+    QVERIFY(QRect(right - 37, top + 8, 24, 24).contains(changed(unchecked, rowRect)));
+    check.setChecked(true);
+    QCOMPARE(changed(paintRow(check), rowRect, unchecked),
+        opaqueBox(":/ui/images/checkbox_check_icon.png").translated(right - 34, top + 8));
+
+    ListViewRadioItem radio(QString(), false);
+    const QImage normal = paintRow(radio);
+    QCOMPARE(changed(normal, rowRect).topLeft(),
+        opaqueBox(":/ui/images/radio_button_normal.png").topLeft() + QPoint(right - 39, top + 15));
+    radio.setChecked(true);
+    const QRect mark = changed(paintRow(radio), rowRect, normal);
+    QVERIFY(!mark.isEmpty() && QRect(right - 39, top + 15, 16, 16).contains(mark));
+}
+
+void tst_ListViewItems::selectValueIsElidedLabelIsNot()
+{
+    const QColor green(0, 200, 0);
+    const QString longValue = QString(40, QLatin1Char('W'));
+    ListViewSelectItem endsX(QString(40, QChar(0x2588)), longValue + QLatin1Char('X'));
+    ListViewSelectItem endsY(QString(), longValue + QLatin1Char('Y'));
+    endsX.setTextColor(green);
+    const QImage x = paintRow(endsX);
+    const QImage y = paintRow(endsY);
+
+    const QRect valueArea(right - 248, top, 206, rowRect.height());
+    const QRect value = changed(y, valueArea);
+    QVERIFY(value.left() >= right - 248 && value.right() >= right - 46);
+    // Elided, both end in the same ellipsis.
+    QCOMPARE(changed(x, valueArea, y), QRect());
+    // The label is clipped to its 216 pixels, never shortened with an ellipsis.
+    QCOMPARE(inkOf(x, green).left(), rowRect.left() + 15);
+    QCOMPARE(inkOf(x, green).right(), rowRect.left() + 15 + 216 - 1);
+}
+
+void tst_ListViewItems::passwordIsMasked()
+{
+    ListViewLineEditItem row(QString(), QStringLiteral("abc"));
+    row.setTextColor(Qt::green);
+    const QImage plain = paintRow(row);
+    row.setEchoPasswordMode(true);
+    const QImage masked = paintRow(row);
+    row.setEchoPasswordMode(false);
+    row.setEditText(QStringLiteral("***"));
+    QCOMPARE(masked, paintRow(row));
+    QVERIFY(masked != plain);
+}
+
+void tst_ListViewItems::lineEditLimits()
+{
+    // The limits cut the stored text, and new text the same way.
+    ListViewLineEditItem bytes(QString(), QStringLiteral("abcd"));
+    bytes.setMaxBytes(3);
+    QCOMPARE(bytes.editText(), QStringLiteral("abc"));
+    // A two-byte character that reaches the limit stays.
+    bytes.setEditText(QStringLiteral("ab\uAC00"));
+    QCOMPARE(bytes.editText(), QStringLiteral("ab\uAC00"));
+    ListViewLineEditItem length(QString(), QStringLiteral("abcd"));
+    length.setMaxLength(2);
+    QCOMPARE(length.editText(), QStringLiteral("ab"));
+    length.setEditText(QStringLiteral("xyz"));
+    QCOMPARE(length.editText(), QStringLiteral("xy"));
+}
+
+void tst_ListViewItems::progressSegments()
+{
+    // What an image drawn unscaled looks like on the canvas.
+    auto composed = [](const QString &path) {
+        QImage image(8, 30, QImage::Format_RGB32);
+        image.fill(background);
+        QPainter(&image).drawImage(0, 0, QImage(path));
+        return image;
+    };
+    ListViewProgressItem row(QString(), 5);
+    row.setValue(2);
+    const QImage image = paintRow(row);
+    // Fixed x positions whatever the row's left edge: empty segments from 450 leftwards, then
+    // the filled ones.
+    for (int x : {450, 436, 422})
+        QCOMPARE(image.copy(x, 16, 8, 30), composed(":/ui/images/setting_volume_normal.png"));
+    for (int x : {408, 394})
+        QCOMPARE(image.copy(x, 16, 8, 30), composed(":/ui/images/setting_volume_press.png"));
+    QCOMPARE(changed(image, QRect(0, 0, 394, image.height())), QRect());
+}
+
+void tst_ListViewItems::weekdayStrip()
+{
+    const QColor chosen(QStringLiteral("#e01c00"));
+    const QColor gray(155, 155, 155);
+    ListViewDateSelectItem row {QString()};
+    const QRect strip(right - 163, top, 7 * 18, rowRect.height());
+    QVERIFY(inkOf(paintRow(row), chosen).isEmpty());
+    QVERIFY(inkOf(paintRow(row), gray, strip).width() > 6 * 18);
+
+    // Sunday, the last of the seven letters.
+    row.setDateSelection(6, true);
+    const QImage image = paintRow(row);
+    const QRect cell(right - 163 + 6 * 18, top, 18, rowRect.height());
+    QVERIFY(!inkOf(image, chosen).isEmpty() && cell.contains(inkOf(image, chosen)));
+    QVERIFY(inkOf(image, gray, cell).isEmpty());
+}
+
+QTEST_MAIN(tst_ListViewItems)
+#include "tst_listviewitems.moc"
