@@ -4,18 +4,6 @@
 #include <QPainter>
 #include <QtTest>
 
-// A text drawn from the cache must look exactly as drawn by QPainter, whatever was drawn
-// before it: a picture kept for one font, colour, box or set of flags must never stand in for
-// another.
-class tst_TextCache : public QObject
-{
-    Q_OBJECT
-private slots:
-    void drawsAsQPainterDoes_data();
-    void drawsAsQPainterDoes();
-    void elidesAsQFontMetricsDoes();
-};
-
 namespace {
 
 struct Case
@@ -51,74 +39,79 @@ QImage render(const Case &c, bool cached)
 
 Q_DECLARE_METATYPE(Case)
 
-void tst_TextCache::drawsAsQPainterDoes_data()
+// A text drawn from the cache must look exactly as drawn by QPainter, whatever was drawn
+// before it: a picture kept for one font, colour, box or set of flags must never stand in for
+// another.
+class tst_TextCache : public QObject
 {
-    QTest::addColumn<QList<Case>>("sequence");
-    const QRect box(10, 5, 120, 30);
-    const int centred = Qt::AlignLeft | Qt::AlignVCenter;
-    const Case plain {box, centred, QStringLiteral("Use Hotspot"), Qt::white, 12, {}, 1};
+    Q_OBJECT
 
-    QTest::newRow("left, centre, right")
-        << QList<Case> {plain, {box, Qt::AlignCenter, plain.text, Qt::white, 12, {}, 1},
-               {box, Qt::AlignRight | Qt::AlignBottom, plain.text, Qt::white, 12, {}, 1}};
-    QTest::newRow("same text, other colour, then other size")
-        << QList<Case> {plain, {box, centred, plain.text, QColor(230, 30, 0), 12, {}, 1},
-               {box, centred, plain.text, QColor(230, 30, 0), 16, {}, 1}};
-    QTest::newRow("same text, other box")
-        << QList<Case> {plain, {QRect(10, 5, 60, 30), centred, plain.text, Qt::white, 12, {}, 1},
-               {QRect(40, 20, 120, 40), centred, plain.text, Qt::white, 12, {}, 1}};
-    QTest::newRow("clipped where it overflows its box")
-        << QList<Case> {{QRect(10, 5, 40, 12), centred, QStringLiteral("A long network name"),
-            Qt::white, 14, {}, 1}};
-    QTest::newRow("moved by the painter")
-        << QList<Case> {plain, {box, centred, plain.text, Qt::white, 12, {13, 7}, 1}};
-    QTest::newRow("translucent pen")
-        << QList<Case> {{box, centred, plain.text, QColor(255, 255, 255, 100), 12, {}, 1}};
-    QTest::newRow("scaled painter, drawn directly")
-        << QList<Case> {plain, {box, centred, plain.text, Qt::white, 12, {}, 1.5}};
-    QTest::newRow("non-Latin and two lines")
-        << QList<Case> {{box, centred, QStringLiteral("Καλημέρα"), Qt::white, 12, {}, 1},
-               {box, Qt::AlignCenter, QStringLiteral("Saving...\nPlease wait"), Qt::white, 9,
-                   {}, 1}};
-}
+private slots:
+    void drawsAsQPainterDoes_data()
+    {
+        QTest::addColumn<QList<Case>>("sequence");
+        const QRect box(10, 5, 120, 30);
+        const int centred = Qt::AlignLeft | Qt::AlignVCenter;
+        const Case plain {box, centred, QStringLiteral("Use Hotspot"), Qt::white, 12, {}, 1};
 
-void tst_TextCache::drawsAsQPainterDoes()
-{
-    QFETCH(QList<Case>, sequence);
-    // Twice: the first time fills the cache, the second draws from it.
-    for (int round = 0; round < 2; ++round) {
-        for (int i = 0; i < sequence.size(); ++i) {
-            const QImage expected = render(sequence.at(i), false);
-            const QImage actual = render(sequence.at(i), true);
-            if (actual != expected) {
-                QFAIL(qPrintable(QStringLiteral("round %1, step %2 (\"%3\") differs")
-                                     .arg(round)
-                                     .arg(i)
-                                     .arg(sequence.at(i).text)));
+        QTest::newRow("left, centre, right")
+            << QList<Case> {plain, {box, Qt::AlignCenter, plain.text, Qt::white, 12, {}, 1},
+                   {box, Qt::AlignRight | Qt::AlignBottom, plain.text, Qt::white, 12, {}, 1}};
+        QTest::newRow("same text, other colour, then other size")
+            << QList<Case> {plain, {box, centred, plain.text, QColor(230, 30, 0), 12, {}, 1},
+                   {box, centred, plain.text, QColor(230, 30, 0), 16, {}, 1}};
+        QTest::newRow("same text, other box") << QList<Case> {plain,
+            {QRect(10, 5, 60, 30), centred, plain.text, Qt::white, 12, {}, 1},
+            {QRect(40, 20, 120, 40), centred, plain.text, Qt::white, 12, {}, 1}};
+        QTest::newRow("clipped where it overflows its box") << QList<Case> {{QRect(10, 5, 40, 12),
+            centred, QStringLiteral("A long network name"), Qt::white, 14, {}, 1}};
+        QTest::newRow("moved by the painter")
+            << QList<Case> {plain, {box, centred, plain.text, Qt::white, 12, {13, 7}, 1}};
+        QTest::newRow("translucent pen")
+            << QList<Case> {{box, centred, plain.text, QColor(255, 255, 255, 100), 12, {}, 1}};
+        QTest::newRow("scaled painter, drawn directly")
+            << QList<Case> {plain, {box, centred, plain.text, Qt::white, 12, {}, 1.5}};
+        QTest::newRow("non-Latin and two lines") << QList<Case> {
+            {box, centred, QStringLiteral("Καλημέρα"), Qt::white, 12, {}, 1},
+            {box, Qt::AlignCenter, QStringLiteral("Saving...\nPlease wait"), Qt::white, 9, {}, 1}};
+    }
+
+    void drawsAsQPainterDoes()
+    {
+        QFETCH(QList<Case>, sequence);
+        // Twice: the first time fills the cache, the second draws from it.
+        for (int round = 0; round < 2; ++round) {
+            for (int i = 0; i < sequence.size(); ++i) {
+                QVERIFY2(render(sequence.at(i), true) == render(sequence.at(i), false),
+                    qPrintable(QStringLiteral("round %1, step %2 (\"%3\")")
+                                   .arg(round)
+                                   .arg(i)
+                                   .arg(sequence.at(i).text)));
             }
         }
     }
-}
 
-void tst_TextCache::elidesAsQFontMetricsDoes()
-{
-    QImage image(10, 10, QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&image);
-    const QString text = QStringLiteral("Front desk hotspot of the second floor");
-    for (int pointSize : {10, 18}) {
-        QFont font = painter.font();
-        font.setPointSize(pointSize);
-        painter.setFont(font);
-        for (int width : {0, 40, 120, 1000}) {
-            const QString expected = painter.fontMetrics().elidedText(text, Qt::ElideRight, width);
-            QCOMPARE(TextCache::elidedText(&painter, text, width), expected);
-            QCOMPARE(TextCache::elidedText(&painter, text, width), expected);
+    void elidesAsQFontMetricsDoes()
+    {
+        QImage image(10, 10, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        const QString text = QStringLiteral("Front desk hotspot of the second floor");
+        for (int pointSize : {10, 18}) {
+            QFont font = painter.font();
+            font.setPointSize(pointSize);
+            painter.setFont(font);
+            for (int width : {0, 40, 120, 1000}) {
+                const QString expected
+                    = painter.fontMetrics().elidedText(text, Qt::ElideRight, width);
+                QCOMPARE(TextCache::elidedText(&painter, text, width), expected);
+                QCOMPARE(TextCache::elidedText(&painter, text, width), expected);
+            }
         }
+        // A shorter text must not be answered from the longer one's entry.
+        QCOMPARE(TextCache::elidedText(&painter, QStringLiteral("Office"), 1000),
+            QStringLiteral("Office"));
     }
-    // A shorter text must not be answered from the longer one's entry.
-    QCOMPARE(TextCache::elidedText(&painter, QStringLiteral("Office"), 1000),
-        QStringLiteral("Office"));
-}
+};
 
 QTEST_MAIN(tst_TextCache)
 #include "tst_textcache.moc"
