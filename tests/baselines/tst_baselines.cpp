@@ -1,17 +1,8 @@
-// The screens and the widget gallery's pages as the display shows them, 480x272, compared
-// with golden images. The pictures are pinned: DejaVu Sans Condensed at the device's 72 dpi,
-// no cursor blink, the progress animation stopped, and the clock's place kept empty (it shows
-// the time of day).
-//
-// Tolerance: none is expected on the machine the goldens were made on (Debian 12's Qt,
-// FreeType and fonts), where two renderings agree pixel for pixel. A pixel counts as different
-// when a colour channel is off by more than 24, and up to 0.1 % of the pixels (130) may differ:
-// that absorbs antialiasing of a few glyph edges under another FreeType build, while a moved,
-// missing or recoloured row, text or icon changes many more.
-//
-// HOTSPOT_UPDATE_BASELINES=1 writes the goldens instead of comparing (scripts/update-baselines.sh).
-// A failed comparison writes the image and a difference image (differences in red) into the
-// build's tests/baselines/output folder and names them.
+// The screens and the gallery's pages as the display shows them, 480x272, compared with golden
+// images, with the font, cursor, animations and clock pinned. A pixel differs when a channel is
+// off by more than 24, and up to 0.1 % may differ: a few glyph edges under another FreeType, but
+// not a moved or recoloured row. HOTSPOT_UPDATE_BASELINES=1 writes the goldens instead; a failure
+// writes the actual picture and a difference picture (in red) to the build's output folder.
 
 #include "screenfixture.h"
 
@@ -40,11 +31,6 @@ const int maxChannelDifference = 24;
 const double maxDifferentShare = 0.001;
 
 const char toolStandIn[] = "#!/bin/sh\n[ \"$1\" = all_sta ] && cat \"${0%/*}/stations\"\nexit 0\n";
-
-bool updating()
-{
-    return qEnvironmentVariableIntValue("HOTSPOT_UPDATE_BASELINES") == 1;
-}
 
 QString slug(const QString &title)
 {
@@ -294,7 +280,7 @@ void tst_Baselines::compare(const QImage &actual, const QString &name)
 {
     QVERIFY2(!actual.isNull(), "the screen did not come to rest");
     const QString golden = QStringLiteral(BASELINE_GOLDEN_DIR "/") + name + QStringLiteral(".png");
-    if (updating()) {
+    if (qEnvironmentVariableIntValue("HOTSPOT_UPDATE_BASELINES") == 1) {
         QVERIFY2(actual.save(golden), qPrintable(golden));
         qInfo().noquote() << "wrote" << golden;
         return;
@@ -312,23 +298,21 @@ void tst_Baselines::compare(const QImage &actual, const QString &name)
         for (int x = 0; x < actual.width(); ++x) {
             const QRgb is = actual.pixel(x, y);
             const QRgb was = sameSize ? expected.pixel(x, y) : qRgb(0, 0, 0);
-            const bool differs = !sameSize || qAbs(qRed(is) - qRed(was)) > maxChannelDifference
-                || qAbs(qGreen(is) - qGreen(was)) > maxChannelDifference
-                || qAbs(qBlue(is) - qBlue(was)) > maxChannelDifference;
+            const bool differs = !sameSize
+                || std::max({qAbs(qRed(is) - qRed(was)), qAbs(qGreen(is) - qGreen(was)),
+                       qAbs(qBlue(is) - qBlue(was))})
+                    > maxChannelDifference;
+            different += differs ? 1 : 0;
             const int grey = qGray(is) / 4;
             difference.setPixel(x, y, differs ? qRgb(255, 0, 0) : qRgb(grey, grey, grey));
-            different += differs ? 1 : 0;
         }
     }
     const int allowed = int(actual.width() * actual.height() * maxDifferentShare);
     if (different <= allowed)
         return;
-
     QDir().mkpath(QStringLiteral(BASELINE_OUTPUT_DIR));
-    const QString actualFile
-        = QStringLiteral(BASELINE_OUTPUT_DIR "/") + name + QStringLiteral("-actual.png");
-    const QString differenceFile
-        = QStringLiteral(BASELINE_OUTPUT_DIR "/") + name + QStringLiteral("-diff.png");
+    const QString actualFile = QStringLiteral(BASELINE_OUTPUT_DIR "/%1-actual.png").arg(name);
+    const QString differenceFile = QStringLiteral(BASELINE_OUTPUT_DIR "/%1-diff.png").arg(name);
     actual.save(actualFile);
     difference.save(differenceFile);
     QFAIL(qPrintable(QStringLiteral("%1 differs from %2 in %3 pixels (%4 allowed); see %5 and %6")

@@ -38,33 +38,27 @@ int main(int argc, char *argv[])
         "Drives the hotspot application with a seeded random stream of keys, messages, timer "
         "expiries, starts, ends and outside-program answers, and checks it after every event."));
     parser.addHelpOption();
-    const QCommandLineOption events(QStringLiteral("events"),
-        QStringLiteral("Number of events (default 20000)."), QStringLiteral("n"),
-        QStringLiteral("20000"));
-    const QCommandLineOption seed(QStringLiteral("seed"),
-        QStringLiteral("Seed of the event stream (default 1)."), QStringLiteral("n"),
-        QStringLiteral("1"));
-    const QCommandLineOption plugin(QStringLiteral("plugin"),
-        QStringLiteral("The application plug-in to load."), QStringLiteral("file"),
-        QStringLiteral(SOAK_PLUGIN_FILE));
-    const QCommandLineOption trace(QStringLiteral("trace"),
-        QStringLiteral("Write every event to <file>."), QStringLiteral("file"));
-    const QCommandLineOption report(QStringLiteral("report-every"),
-        QStringLiteral("Print progress every <n> events."), QStringLiteral("n"),
-        QStringLiteral("0"));
-    parser.addOptions({events, seed, plugin, trace, report});
+    const auto option
+        = [&parser](const char *name, const char *help, const char *value, const char *byDefault) {
+              parser.addOption({QLatin1String(name), QLatin1String(help), QLatin1String(value),
+                  QLatin1String(byDefault)});
+              return QLatin1String(name);
+          };
+    const QString events = option("events", "Number of events.", "n", "20000");
+    const QString seed = option("seed", "Seed of the event stream.", "n", "1");
+    const QString plugin = option("plugin", "The plug-in to load.", "file", SOAK_PLUGIN_FILE);
+    const QString trace = option("trace", "Write every event to <file>.", "file", "");
+    const QString report = option("report-every", "Print progress every <n> events.", "n", "0");
     parser.process(application);
 
     SoakDriver::Options options;
-    bool eventsOk = false;
-    bool seedOk = false;
-    bool reportOk = false;
-    options.events = parser.value(events).toLongLong(&eventsOk);
-    options.seed = parser.value(seed).toULongLong(&seedOk);
-    options.reportEvery = parser.value(report).toLongLong(&reportOk);
+    bool ok[3] = {};
+    options.events = parser.value(events).toLongLong(&ok[0]);
+    options.seed = parser.value(seed).toULongLong(&ok[1]);
+    options.reportEvery = parser.value(report).toLongLong(&ok[2]);
     options.plugin = parser.value(plugin);
     options.trace = parser.value(trace);
-    if (!eventsOk || options.events < 1 || !seedOk || !reportOk) {
+    if (!ok[0] || options.events < 1 || !ok[1] || !ok[2]) {
         std::fprintf(stderr, "soak: --events, --seed and --report-every take whole numbers\n");
         return 2;
     }

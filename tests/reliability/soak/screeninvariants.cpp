@@ -15,60 +15,34 @@ namespace ScreenInvariants {
 
 namespace {
 
-    ListView *listOf(QWidget *screen)
-    {
-        return screen->findChild<ListView *>(QString(), Qt::FindDirectChildrenOnly);
-    }
-
-    QList<Toast *> noticesOf(QWidget *screen)
-    {
-        return screen->findChildren<Toast *>(QString(), Qt::FindDirectChildrenOnly);
-    }
-
-    // Notices of one screen (not those of its sub-screen) on show.
-    void checkNotices(QWidget *screen, const QString &name, QStringList *violations)
+    // The notices, list and guard of one screen (not those of its sub-screen).
+    void checkScreen(QWidget *screen, QTimer *guard, const QString &name, QStringList *violations)
     {
         int shown = 0;
         int waitShown = 0;
-        for (Toast *toast : noticesOf(screen)) {
-            if (!toast->isVisible())
-                continue;
-            if (qobject_cast<ToastWait *>(toast))
-                ++waitShown;
-            else
-                ++shown;
+        for (Toast *toast : screen->findChildren<Toast *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (toast->isVisible())
+                ++(qobject_cast<ToastWait *>(toast) ? waitShown : shown);
         }
         if (shown > 1)
             *violations << QStringLiteral("%1 shows %2 result notices").arg(name).arg(shown);
         if (waitShown > 1)
             *violations << QStringLiteral("%1 shows %2 progress notices").arg(name).arg(waitShown);
-    }
 
-    void checkList(QWidget *screen, const QString &name, QStringList *violations)
-    {
-        ListView *list = listOf(screen);
-        if (!list) {
+        auto list = screen->findChild<ListView *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!list)
             *violations << QStringLiteral("%1 has no list").arg(name);
-            return;
-        }
-        const int selected = list->selectedIdx();
-        if (selected < -1 || (list->itemSize() > 0 && selected >= list->itemSize())) {
+        else if (list->selectedIdx() < -1
+            || (list->itemSize() > 0 && list->selectedIdx() >= list->itemSize()))
             *violations << QStringLiteral("%1 selects row %2 of %3")
                                .arg(name)
-                               .arg(selected)
+                               .arg(list->selectedIdx())
                                .arg(list->itemSize());
-        }
-    }
 
-    void checkGuard(QWidget *screen, QTimer *guard, const QString &name, QStringList *violations)
-    {
-        if (guard && guard->isActive() && !screen->isVisible())
+        const bool guarding = guard && guard->isActive();
+        if (guarding && !screen->isVisible())
             *violations << QStringLiteral("%1 is hidden with its guard running").arg(name);
-        bool waiting = false;
-        for (ToastWait *wait :
-            screen->findChildren<ToastWait *>(QString(), Qt::FindDirectChildrenOnly))
-            waiting = waiting || wait->isVisible();
-        if (waiting && !(guard && guard->isActive()))
+        if (waitShown > 0 && !guarding)
             *violations
                 << QStringLiteral("%1 shows a progress notice with no guard running").arg(name);
     }
@@ -92,15 +66,13 @@ QStringList check(SettingsHotspot *screen)
     }
     if (popupsShown > 1)
         violations << QStringLiteral("%1 selection popups are shown").arg(popupsShown);
+    checkScreen(screen, screen->guardTimer(), QStringLiteral("the settings screen"), &violations);
 
-    checkNotices(screen, QStringLiteral("the settings screen"), &violations);
-    checkList(screen, QStringLiteral("the settings screen"), &violations);
-    checkGuard(screen, screen->guardTimer(), QStringLiteral("the settings screen"), &violations);
-
-    // Rows are set up by the load that every start does; a screen built but never started
-    // is not on show.
-    ListView *list = listOf(screen);
-    if (list && list->itemSize() == 5 && screen->isVisible()) {
+    // Rows are set up by the load that every start does; a screen never started is not shown.
+    auto list = screen->findChild<ListView *>(QString(), Qt::FindDirectChildrenOnly);
+    if (list && list->itemSize() != 5) {
+        violations << QStringLiteral("the settings screen has %1 rows").arg(list->itemSize());
+    } else if (list && screen->isVisible()) {
         auto useHotspot = dynamic_cast<ListViewCheckItem *>(list->item(0));
         const bool on = useHotspot && useHotspot->isChecked();
         for (int idx = 1; idx < 5; ++idx) {
@@ -112,15 +84,10 @@ QStringList check(SettingsHotspot *screen)
                 break;
             }
         }
-    } else if (list && list->itemSize() != 5) {
-        violations << QStringLiteral("the settings screen has %1 rows").arg(list->itemSize());
     }
 
-    auto info = screen->findChild<SettingsHotspotInfo *>();
-    if (info) {
-        checkNotices(info, QStringLiteral("the devices screen"), &violations);
-        checkList(info, QStringLiteral("the devices screen"), &violations);
-        checkGuard(info, info->guardTimer(), QStringLiteral("the devices screen"), &violations);
+    if (auto info = screen->findChild<SettingsHotspotInfo *>()) {
+        checkScreen(info, info->guardTimer(), QStringLiteral("the devices screen"), &violations);
         // Each query and each disconnect replaces the one before.
         const int processes = info->findChildren<QProcess *>().size();
         if (processes > 2)
@@ -142,21 +109,21 @@ QStringList checkPileUp(SettingsHotspot *screen, int blockedFrames)
 
     // A result notice and a progress notice each, and what the blocked handlers hold.
     const int bound = 2 + 2 * blockedFrames;
-    const auto checkScreen = [&violations, bound](QWidget *owner, const QString &name) {
-        const QList<Toast *> notices = noticesOf(owner);
+    QList<QWidget *> owners = {screen};
+    if (auto info = screen->findChild<SettingsHotspotInfo *>())
+        owners << info;
+    for (QWidget *owner : owners) {
+        const auto notices = owner->findChildren<Toast *>(QString(), Qt::FindDirectChildrenOnly);
         if (notices.size() <= bound)
-            return;
+            continue;
         QStringList texts;
         for (Toast *notice : notices)
             texts << QLatin1Char('"') + notice->message() + QLatin1Char('"');
-        violations << QStringLiteral("%1 keeps %2 notices alive: %3")
-                          .arg(name)
+        violations << QStringLiteral("the %1 screen keeps %2 notices alive: %3")
+                          .arg(QLatin1String(owner == screen ? "settings" : "devices"))
                           .arg(notices.size())
                           .arg(texts.join(QLatin1Char(' ')));
-    };
-    checkScreen(screen, QStringLiteral("the settings screen"));
-    if (auto info = screen->findChild<SettingsHotspotInfo *>())
-        checkScreen(info, QStringLiteral("the devices screen"));
+    }
     return violations;
 }
 

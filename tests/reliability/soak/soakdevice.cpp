@@ -59,32 +59,6 @@ esac
 exit 2
 )sh";
 
-bool isSwitch(const QString &value)
-{
-    return value == QLatin1String("true") || value == QLatin1String("false");
-}
-
-bool isHwMode(const QString &value)
-{
-    return value == QLatin1String("a") || value == QLatin1String("b")
-        || value == QLatin1String("g");
-}
-
-bool isFlag(const QString &value)
-{
-    return value == QLatin1String("0") || value == QLatin1String("1");
-}
-
-bool isSsid(const QString &value)
-{
-    return value.size() <= 32;
-}
-
-bool isPassphrase(const QString &value)
-{
-    return value.size() <= 63;
-}
-
 // Sections and their lines, as a script reading the file line by line sees them.
 QMap<QString, QList<QByteArray>> rawSections(const QByteArray &text)
 {
@@ -109,10 +83,6 @@ QByteArray readAll(const QString &path, bool *exists = nullptr)
     return opened ? file.readAll() : QByteArray();
 }
 
-} // namespace
-
-namespace {
-
 // Every save flushes the settings files to the disk; in memory that costs nothing, which
 // matters a million events long.
 QString scratchBase()
@@ -134,16 +104,9 @@ SoakDevice::SoakDevice()
     plant();
 }
 
-SoakDevice::~SoakDevice() = default;
-
 QString SoakDevice::path(const QString &devicePath) const
 {
     return QDir::cleanPath(root() + QLatin1Char('/') + devicePath);
-}
-
-QString SoakDevice::envFile() const
-{
-    return path(QStringLiteral("/configs/envinfo.ini"));
 }
 
 QString SoakDevice::canary() const
@@ -158,14 +121,14 @@ void SoakDevice::plant()
             m_errorString = QStringLiteral("cannot create %1").arg(path(QLatin1String(dir)));
     }
 
-    m_files.append(plantFile(QStringLiteral("/configs/envinfo.ini"),
+    plantFile(QStringLiteral("/configs/envinfo.ini"),
         {{QStringLiteral("HOTSPOT/HOTSPOT"), false}, {QStringLiteral("DISPLAY/Brightness"), 7},
             {QStringLiteral("NETWORK/Name"), QStringLiteral("Desk, phone; 3F")},
             {QStringLiteral("NETWORK/Vlan"), QStringLiteral("off")}},
-        {QStringLiteral("HOTSPOT/HOTSPOT")}));
-    m_files.last().owned.insert(QStringLiteral("HOTSPOT/HOTSPOT"), isSwitch);
-
-    m_files.append(plantFile(QStringLiteral("/configs/wireless/hostapd.conf"),
+        {{QStringLiteral("HOTSPOT/HOTSPOT"), [](const QString &v) {
+              return v == QLatin1String("true") || v == QLatin1String("false");
+          }}});
+    plantFile(QStringLiteral("/configs/wireless/hostapd.conf"),
         {{QStringLiteral("TETHERING/interface"), QStringLiteral("wlan1")},
             {QStringLiteral("TETHERING/channel"), 6}, {QStringLiteral("TETHERING/wpa"), 2},
             {QStringLiteral("TETHERING/wpa_key_mgmt"), QStringLiteral("WPA-PSK")},
@@ -177,27 +140,26 @@ void SoakDevice::plant()
             {QStringLiteral("STATION/ssid"), QString::fromUtf8("Caf\u00e9 \ud56b\uc2a4\ud31f")},
             {QStringLiteral("STATION/wpa_passphrase"), QStringLiteral("pa;ss, w\"ord")},
             {QStringLiteral("RADIO/country_code"), QStringLiteral("DE")}},
-        {QStringLiteral("TETHERING/hw_mode"), QStringLiteral("TETHERING/ieee80211n"),
-            QStringLiteral("TETHERING/ssid"), QStringLiteral("TETHERING/wpa_passphrase")}));
-    WatchedFile &hostapd = m_files.last();
-    hostapd.owned.insert(QStringLiteral("TETHERING/hw_mode"), isHwMode);
-    hostapd.owned.insert(QStringLiteral("TETHERING/ieee80211n"), isFlag);
-    hostapd.owned.insert(QStringLiteral("TETHERING/ssid"), isSsid);
-    hostapd.owned.insert(QStringLiteral("TETHERING/wpa_passphrase"), isPassphrase);
-
+        {{QStringLiteral("TETHERING/hw_mode"),
+             [](const QString &v) {
+                 return QStringList {"a", "b", "g"}.contains(v);
+             }},
+            {QStringLiteral("TETHERING/ieee80211n"),
+                [](const QString &v) {
+                    return v == QLatin1String("0") || v == QLatin1String("1");
+                }},
+            {QStringLiteral("TETHERING/ssid"), [](const QString &v) { return v.size() <= 32; }},
+            {QStringLiteral("TETHERING/wpa_passphrase"),
+                [](const QString &v) { return v.size() <= 63; }}});
     // Files the application only reads.
-    const QList<QPair<QString, QMap<QString, QVariant>>> readOnly = {
-        {QStringLiteral("/configs/sip/line_0.conf"),
-            {{QStringLiteral("LineInfo/LineNumber"), 2001},
-                {QStringLiteral("LineInfo/Display"), QStringLiteral("Front desk")}}},
-        {QStringLiteral("/configs/settings.conf"), {{QStringLiteral("Settings/24HourTime"), true}}},
-        {QStringLiteral("/configs/system.conf"),
-            {{QStringLiteral("Menu_Password/enable"), false},
-                {QStringLiteral("Security/CallLock"), 0}}}};
-    for (const auto &file : readOnly) {
-        m_files.append(plantFile(file.first, file.second, {}));
-        m_files.last().readOnly = true;
-    }
+    plantFile(QStringLiteral("/configs/sip/line_0.conf"),
+        {{QStringLiteral("LineInfo/LineNumber"), 2001},
+            {QStringLiteral("LineInfo/Display"), QStringLiteral("Front desk")}});
+    plantFile(
+        QStringLiteral("/configs/settings.conf"), {{QStringLiteral("Settings/24HourTime"), true}});
+    plantFile(QStringLiteral("/configs/system.conf"),
+        {{QStringLiteral("Menu_Password/enable"), false},
+            {QStringLiteral("Security/CallLock"), 0}});
 
     writeProgram(QStringLiteral("hotspot.sh"), hotspotScript, Present);
     writeProgram(QStringLiteral("hostapd_cli"), controlTool, Present);
@@ -207,11 +169,13 @@ void SoakDevice::plant()
             = QStringLiteral("cannot create the FIFO %1").arg(QString::fromLocal8Bit(fifo));
 }
 
-SoakDevice::WatchedFile SoakDevice::plantFile(
-    const QString &devicePath, const QMap<QString, QVariant> &values, const QStringList &owned)
+void SoakDevice::plantFile(const QString &devicePath, const QMap<QString, QVariant> &values,
+    const QMap<QString, Check> &owned)
 {
     WatchedFile file;
     file.path = path(devicePath);
+    file.owned = owned;
+    file.readOnly = owned.isEmpty();
     {
         QSettings settings(file.path, QSettings::IniFormat);
         for (auto it = values.cbegin(); it != values.cend(); ++it)
@@ -236,7 +200,7 @@ SoakDevice::WatchedFile SoakDevice::plantFile(
                 file.foreignLines[section].append(line);
         }
     }
-    return file;
+    m_files.append(file);
 }
 
 void SoakDevice::writeProgram(const QString &name, const QByteArray &text, ProgramState state)
@@ -257,28 +221,19 @@ void SoakDevice::writeProgram(const QString &name, const QByteArray &text, Progr
     file.setPermissions(permissions);
 }
 
-void SoakDevice::setScriptState(ProgramState state)
+void SoakDevice::setProgramState(Program program, ProgramState state)
 {
-    writeProgram(QStringLiteral("hotspot.sh"), hotspotScript, state);
+    if (program == Script)
+        writeProgram(QStringLiteral("hotspot.sh"), hotspotScript, state);
+    else
+        writeProgram(QStringLiteral("hostapd_cli"), controlTool, state);
 }
 
-void SoakDevice::setScriptMode(const QByteArray &mode)
+void SoakDevice::setMode(const char *file, const QByteArray &mode)
 {
-    QFile file(path(QStringLiteral("/usr/sbin/hotspot.mode")));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(mode);
-}
-
-void SoakDevice::setToolState(ProgramState state)
-{
-    writeProgram(QStringLiteral("hostapd_cli"), controlTool, state);
-}
-
-void SoakDevice::setDenyMode(const QByteArray &mode)
-{
-    QFile file(path(QStringLiteral("/usr/sbin/deny.mode")));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(mode);
+    QFile out(path(QStringLiteral("/usr/sbin/") + QLatin1String(file)));
+    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        out.write(mode);
 }
 
 bool SoakDevice::releaseQuery(const QByteArray &mode, const QByteArray &output, int waitMs)
@@ -452,10 +407,8 @@ QStringList SoakDevice::checkFiles() const
             }
         }
         for (auto it = file.owned.cbegin(); it != file.owned.cend(); ++it) {
-            if (!keys.contains(it.key()))
-                continue;
             const QString value = settings.value(it.key()).toString();
-            if (!it.value()(value))
+            if (keys.contains(it.key()) && !it.value()(value))
                 violations << QStringLiteral("%1: %2 holds \"%3\"").arg(file.path, it.key(), value);
         }
     }

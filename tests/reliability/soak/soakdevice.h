@@ -17,10 +17,10 @@ class SoakRandom;
 class SoakDevice
 {
 public:
+    enum Program { Script, Tool };
     enum ProgramState { Present, Missing, NotExecutable };
 
     SoakDevice();
-    ~SoakDevice();
 
     // False when the root could not be set up; errorString() says why.
     bool isValid() const { return m_errorString.isEmpty(); }
@@ -28,16 +28,13 @@ public:
 
     QString root() const { return m_root.path(); }
     QString path(const QString &devicePath) const;
-    QString envFile() const;
     // A file that only a command line spliced into a shell would create.
     QString canary() const;
 
-    void setScriptState(ProgramState state);
-    // "quick", "fail" (exits 3) or "slow" (takes a second).
-    void setScriptMode(const QByteArray &mode);
-    void setToolState(ProgramState state);
-    // How the disconnect command ends: "quick", "fail" or "hang".
-    void setDenyMode(const QByteArray &mode);
+    void setProgramState(Program program, ProgramState state);
+    // How the script ends ("hotspot.mode": "quick", "fail" or "slow") and the disconnect
+    // command ("deny.mode": "quick", "fail" or "hang").
+    void setMode(const char *file, const QByteArray &mode);
 
     // Lets the waiting station query end: 'mode' is "stations" (prints 'output' and exits 0),
     // "fail" (prints it and exits 255), "huge" (megabytes of attributes, then 'output') or
@@ -53,6 +50,7 @@ public:
     int toolCalls() const { return m_toolCalls; }
 
 private:
+    using Check = bool (*)(const QString &);
     // What changes whenever a file is written or replaced.
     struct Stamp
     {
@@ -71,22 +69,17 @@ private:
     struct WatchedFile
     {
         QString path;
-        // Keys of other owners, as planted.
-        QMap<QString, QVariant> foreign;
-        // Their lines as written, per section.
-        QMap<QString, QList<QByteArray>> foreignLines;
-        // The keys the screen writes and a check of each stored value.
-        QMap<QString, bool (*)(const QString &)> owned;
-        // Files nothing may write keep these bytes.
-        QByteArray bytes;
+        QMap<QString, QVariant> foreign; // keys of other owners, as planted
+        QMap<QString, QList<QByteArray>> foreignLines; // their lines as written, per section
+        QMap<QString, Check> owned; // the keys the screen writes, each with a check of its value
+        QByteArray bytes; // what a file that nothing may write keeps
         bool readOnly = false;
-        // The file as last checked; an unchanged file need not be read again.
-        mutable Stamp checked;
+        mutable Stamp checked; // an unchanged file need not be read again
     };
 
     void plant();
-    WatchedFile plantFile(
-        const QString &devicePath, const QMap<QString, QVariant> &values, const QStringList &owned);
+    void plantFile(const QString &devicePath, const QMap<QString, QVariant> &values,
+        const QMap<QString, Check> &owned = {});
     void writeProgram(const QString &name, const QByteArray &text, ProgramState state);
     QStringList newLines(const QString &file, qint64 *offset, QByteArray *rest) const;
 

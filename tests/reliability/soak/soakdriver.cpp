@@ -1,5 +1,6 @@
 #include "soakdriver.h"
 
+#include "appmessage.h"
 #include "baseappinterface.h"
 #include "callmanager.h"
 #include "core.h"
@@ -8,7 +9,6 @@
 #include "settings_hotspot.h"
 #include "settings_hotspotinfo.h"
 #include "soakdevice.h"
-#include "soakmessages.h"
 #include "tail.h"
 #include "toast.h"
 
@@ -20,7 +20,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -28,6 +27,8 @@ namespace {
 // Deeper than this, events only close what is open, so the stack of modal loops stays bounded.
 const int maxNesting = 8;
 const int recentCount = 60;
+const char settingsApplication[] = "settings_hotspot";
+const char infoApplication[] = "settings_hotspotinfo";
 
 const char *const actionNames[] = {"key tap", "key press", "key release", "stray release",
     "typed text", "message", "answer", "guard fired", "notice expired", "start", "end", "hide",
@@ -41,69 +42,33 @@ struct KeyChoice
     int weight;
 };
 
-const KeyChoice keyChoices[] = {
-    {Qt::Key_F11, "", 5},
-    {Qt::Key_F12, "", 5},
-    {Qt::Key_F13, "", 2},
-    {Qt::Key_F14, "", 4},
-    {Qt::Key_F15, "", 8},
-    {Qt::Key_F1, "", 3},
-    {Qt::Key_F2, "", 3},
-    {Qt::Key_F3, "", 3},
-    {Qt::Key_F4, "", 3},
-    {Qt::Key_F5, "", 3},
-    {Qt::Key_F6, "", 1},
-    {Qt::Key_F7, "", 1},
-    {Qt::Key_F8, "", 1},
-    {Qt::Key_F9, "", 1},
-    {Qt::Key_F10, "", 1},
-    {Qt::Key_Up, "", 6},
-    {Qt::Key_Down, "", 6},
-    {Qt::Key_Left, "", 2},
-    {Qt::Key_Right, "", 2},
-    {Qt::Key_Enter, "", 9},
-    {Qt::Key_Escape, "", 2},
-    {Qt::Key_Backspace, "", 2},
-    {Qt::Key_0, "0", 1},
-    {Qt::Key_1, "1", 1},
-    {Qt::Key_2, "2", 1},
-    {Qt::Key_3, "3", 1},
-    {Qt::Key_4, "4", 1},
-    {Qt::Key_5, "5", 1},
-    {Qt::Key_6, "6", 1},
-    {Qt::Key_7, "7", 1},
-    {Qt::Key_8, "8", 1},
-    {Qt::Key_9, "9", 1},
-    {Qt::Key_Asterisk, "*", 1},
-    {Qt::Key_NumberSign, "#", 1},
-    {Qt::Key_VolumeDown, "", 1},
-    {Qt::Key_VolumeUp, "", 1},
-    {Qt::Key_VolumeMute, "", 1},
-};
+const KeyChoice keyChoices[] = {{Qt::Key_F11, "", 5}, {Qt::Key_F12, "", 5}, {Qt::Key_F13, "", 2},
+    {Qt::Key_F14, "", 4}, {Qt::Key_F15, "", 8}, {Qt::Key_F1, "", 3}, {Qt::Key_F2, "", 3},
+    {Qt::Key_F3, "", 3}, {Qt::Key_F4, "", 3}, {Qt::Key_F5, "", 3}, {Qt::Key_F6, "", 1},
+    {Qt::Key_F7, "", 1}, {Qt::Key_F8, "", 1}, {Qt::Key_F9, "", 1}, {Qt::Key_F10, "", 1},
+    {Qt::Key_Up, "", 6}, {Qt::Key_Down, "", 6}, {Qt::Key_Left, "", 2}, {Qt::Key_Right, "", 2},
+    {Qt::Key_Enter, "", 9}, {Qt::Key_Escape, "", 2}, {Qt::Key_Backspace, "", 2},
+    {Qt::Key_0, "0", 1}, {Qt::Key_1, "1", 1}, {Qt::Key_2, "2", 1}, {Qt::Key_3, "3", 1},
+    {Qt::Key_4, "4", 1}, {Qt::Key_5, "5", 1}, {Qt::Key_6, "6", 1}, {Qt::Key_7, "7", 1},
+    {Qt::Key_8, "8", 1}, {Qt::Key_9, "9", 1}, {Qt::Key_Asterisk, "*", 1},
+    {Qt::Key_NumberSign, "#", 1}, {Qt::Key_VolumeDown, "", 1}, {Qt::Key_VolumeUp, "", 1},
+    {Qt::Key_VolumeMute, "", 1}};
 
 // Lines the application logs at the steps that matter, counted to show what a run reached.
-const char *const milestones[][2] = {
-    {"SettingsHotspot::send2WiFi", "saves of changed settings"},
+const char *const milestones[][2] = {{"SettingsHotspot::send2WiFi", "saves of changed settings"},
     {"hw_mode ", "configurations written"},
     {"SettingsHotspot::send2WiFi the settings could not be written", "failed writes"},
     {"######## same data", "saves of unchanged settings"},
     {"SettingsHotspot::saveSetting", "saves ended as saved"},
     {"SettingsHotspotInfo::tailFuncButtonClicked", "disconnects"},
-    {"SettingsHotspotInfo::finishToStdout size", "station queries ended"},
-};
+    {"SettingsHotspotInfo::finishToStdout size", "station queries ended"}};
 
 // Qt's own warnings that always mean a fault, whatever the application logs besides.
-const char *const seriousWarnings[] = {
-    "QProcess: Destroyed while process",
-    "QObject::connect:",
-    "QObject::disconnect:",
-    "QWidget::repaint: Recursive repaint",
-    "QPainter::begin",
-    "has already called exec()",
-    "Timers cannot be stopped from another thread",
+const char *const seriousWarnings[] = {"QProcess: Destroyed while process",
+    "QObject::connect:", "QObject::disconnect:", "QWidget::repaint: Recursive repaint",
+    "QPainter::begin", "has already called exec()", "Timers cannot be stopped from another thread",
     "QMetaObject::invokeMethod: No such method",
-    "Cannot create children for a parent that is in a different thread",
-};
+    "Cannot create children for a parent that is in a different thread"};
 
 QString keyName(int key)
 {
@@ -116,8 +81,7 @@ QString randomText(SoakRandom &random)
     static const char punctuation[] = " \"'$;`\\|&<>(){}*#%";
     static const char plain[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ";
     QString text;
-    const int length = 1 + random.below(3);
-    for (int idx = 0; idx < length; ++idx) {
+    for (int length = 1 + random.below(3); length > 0; --length) {
         switch (random.below(12)) {
         case 0:
             // A Hangul syllable, which the screen refuses in names and passphrases; rare, or
@@ -142,6 +106,112 @@ QString randomText(SoakRandom &random)
     return text;
 }
 
+// Texts a result or acknowledgement might carry; 'canary' is a file that a text run through a
+// shell would create.
+QString randomWord(SoakRandom &random, const QString &canary)
+{
+    switch (random.below(12)) {
+    case 0:
+    case 1:
+        return QStringLiteral("on");
+    case 2:
+    case 3:
+        return QStringLiteral("success");
+    case 4:
+        return random.pick(QVector<QString> {QStringLiteral("off"), QStringLiteral("fail"),
+            QStringLiteral("ON"), QStringLiteral(" on"), QStringLiteral("on\n"),
+            QStringLiteral("Success"), QStringLiteral("invalid_passphrase")});
+    case 5:
+        return QString();
+    case 6:
+        return QString(1000 + random.below(9000), QLatin1Char('x'));
+    case 7:
+        return random.pick(QVector<QString> {QStringLiteral("$(touch %1)").arg(canary),
+            QStringLiteral("; touch %1 #").arg(canary), QStringLiteral("`touch %1`").arg(canary),
+            QStringLiteral("' ; touch %1 '").arg(canary)});
+    case 8:
+        return QStringLiteral("aa:bb:cc:dd:ee:ff");
+    default: {
+        // Any UTF-16 units, lone surrogates and NUL included.
+        QString text;
+        for (int length = random.below(24); length > 0; --length)
+            text.append(QChar(ushort(random.below(0x10000))));
+        return text;
+    }
+    }
+}
+
+// The commands the screens know, near misses of them and garbage.
+QString randomCommand(SoakRandom &random)
+{
+    switch (random.below(10)) {
+    case 0:
+        return random.pick(QVector<QString> {QStringLiteral("wifi2ui_hotspot(str)"),
+            QStringLiteral("wifi2ui_Hotspot(QString)"), QStringLiteral("wifi2ui_Hotspot(str) "),
+            QStringLiteral("changedLanguage"), QStringLiteral("updateHotspotIcon(bool)"),
+            QString()});
+    case 1:
+        return QString::fromLatin1(random.bytes(random.below(40)));
+    case 2:
+        return QString(4096, QLatin1Char('c'));
+    default:
+        return random.pick(QVector<QString> {QStringLiteral("wifi2ui_Hotspot(str)"),
+            QStringLiteral("wifi2ui_Hotspot_release_ack(str)"), QStringLiteral("changedLanguage()"),
+            QStringLiteral("changedStatus()")});
+    }
+}
+
+// Well formed, truncated, of the wrong type or random bytes.
+QByteArray randomPayload(SoakRandom &random, const QString &canary)
+{
+    switch (random.below(10)) {
+    case 0:
+        return QByteArray("\xff\xff\xff\xff", 4); // a null string
+    case 1: {
+        const QByteArray whole = AppMessage::payload(randomWord(random, canary));
+        return whole.left(random.below(whole.size()));
+    }
+    case 2:
+        return random.bytes(random.below(48));
+    case 3:
+        // Claims far more than it holds.
+        return QByteArray("\x7f\xff\xff\xf0", 4) + random.bytes(random.below(8));
+    case 4:
+        return QByteArray();
+    case 5:
+        // An odd byte count cannot be UTF-16.
+        return QByteArray("\0\0\0\x03"
+                          "abc",
+            7);
+    case 6:
+        return AppMessage::payload(random.percent(50));
+    case 7:
+        return AppMessage::payload(randomWord(random, canary), randomWord(random, canary));
+    default:
+        return AppMessage::payload(randomWord(random, canary));
+    }
+}
+
+// Commands may hold any bytes; the log shows the unprintable ones as hex, and long ones cut.
+QString printable(const QString &text)
+{
+    QString shown;
+    for (const QChar c : text.left(48)) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
+            shown.append(c);
+        else
+            shown.append(QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0')));
+    }
+    return text.size() > 48 ? shown + QStringLiteral("...(%1)").arg(text.size()) : shown;
+}
+
+QString hex(const QByteArray &data)
+{
+    return QString::fromLatin1(data.size() > 24
+            ? data.left(24).toHex() + "...(" + QByteArray::number(data.size()) + ")"
+            : data.toHex());
+}
+
 } // namespace
 
 SoakDriver::SoakDriver(const Options &options, SoakDevice *device, QObject *parent)
@@ -164,18 +234,7 @@ SettingsHotspot *SoakDriver::screen() const
 
 SettingsHotspotInfo *SoakDriver::info() const
 {
-    SettingsHotspot *settings = screen();
-    return settings ? settings->findChild<SettingsHotspotInfo *>() : nullptr;
-}
-
-BaseAppInterface *SoakDriver::app() const
-{
-    return qobject_cast<BaseAppInterface *>(m_instance.data());
-}
-
-BaseAppInterface *SoakDriver::infoApp() const
-{
-    return qobject_cast<BaseAppInterface *>(info());
+    return screen() ? screen()->findChild<SettingsHotspotInfo *>() : nullptr;
 }
 
 void SoakDriver::begin()
@@ -189,7 +248,7 @@ void SoakDriver::begin()
     qApp->installEventFilter(this);
     m_loader.setFileName(m_options.plugin);
     m_instance = m_loader.instance();
-    if (!app() || !screen() || !infoApp()) {
+    if (!info()) {
         std::fprintf(stderr, "soak: cannot load the application from %s: %s\n",
             qPrintable(m_options.plugin), qPrintable(m_loader.errorString()));
         emit finished(2);
@@ -198,26 +257,19 @@ void SoakDriver::begin()
     std::printf("soak: %lld events, seed %llu, device root %s\n", m_options.events,
         static_cast<unsigned long long>(m_options.seed), qPrintable(m_device->root()));
     std::fflush(stdout);
-    scheduleStep(0);
+    QTimer::singleShot(0, this, &SoakDriver::step);
 }
 
 bool SoakDriver::eventFilter(QObject *watched, QEvent *event)
 {
     // The shell's window stack: the window shown last is in front.
-    if (event->type() == QEvent::Show && watched->isWidgetType()) {
-        auto widget = static_cast<QWidget *>(watched);
-        if (widget->isWindow()) {
-            m_windows.removeAll(widget);
-            m_windows.removeAll(nullptr);
-            m_windows.append(widget);
-        }
+    if (event->type() == QEvent::Show && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->isWindow()) {
+        m_windows.removeAll(static_cast<QWidget *>(watched));
+        m_windows.removeAll(nullptr);
+        m_windows.append(static_cast<QWidget *>(watched));
     }
     return false;
-}
-
-void SoakDriver::scheduleStep(int ms)
-{
-    QTimer::singleShot(ms, this, &SoakDriver::step);
 }
 
 void SoakDriver::note(const QString &event)
@@ -226,10 +278,8 @@ void SoakDriver::note(const QString &event)
     m_recentEvents.append(m_currentEvent);
     if (m_recentEvents.size() > recentCount)
         m_recentEvents.removeFirst();
-    if (m_trace.isOpen()) {
-        m_trace.write(m_currentEvent.toUtf8());
-        m_trace.write("\n");
-    }
+    if (m_trace.isOpen())
+        m_trace.write(m_currentEvent.toUtf8() + '\n');
 }
 
 void SoakDriver::logMessage(QtMsgType type, const QString &text)
@@ -254,6 +304,8 @@ void SoakDriver::logMessage(QtMsgType type, const QString &text)
         ++m_foreignWarnings[text.left(90)];
 }
 
+// Each event schedules the next one before it runs, so events keep coming while it waits in a
+// modal loop.
 void SoakDriver::step()
 {
     if (m_failed || m_draining)
@@ -264,8 +316,7 @@ void SoakDriver::step()
         return;
     }
     ++m_done;
-    ++m_depth;
-    m_maxDepth = std::max(m_maxDepth, m_depth);
+    m_maxDepth = std::max(m_maxDepth, ++m_depth);
     // Reported as the event begins: an event that waits in a modal loop ends after later ones.
     if (m_options.reportEvery > 0 && m_done % m_options.reportEvery == 0) {
         const double seconds = m_clock.elapsed() / 1000.0;
@@ -273,7 +324,6 @@ void SoakDriver::step()
             m_done / std::max(seconds, 0.001), m_maxDepth);
         std::fflush(stdout);
     }
-
     if (m_releaseFirst) {
         note(QStringLiteral("release held %1").arg(keyName(m_releaseFirst)));
         sendKey(m_releaseFirst, QString(), false);
@@ -289,8 +339,8 @@ void SoakDriver::step()
     }
     serviceQueries();
 
-    Action action = chooseAction();
     // The shell starts the application first of all.
+    Action action = chooseAction();
     if (m_done == 1)
         action = StartSettings;
     ++m_actionCounts[action];
@@ -299,7 +349,7 @@ void SoakDriver::step()
         delay = 1 + m_random.below(4);
     else if (action == LongHold)
         delay = Tail::LongPressInterval + 20 + m_random.below(600);
-    scheduleStep(delay);
+    QTimer::singleShot(delay, this, &SoakDriver::step);
     perform(action);
     check();
     --m_depth;
@@ -332,46 +382,37 @@ int SoakDriver::randomKey(QString *text)
     return choice.key;
 }
 
-QWidget *SoakDriver::topWindow() const
+// The focus widget of the front window that a modal window does not block.
+QWidget *SoakDriver::keyTarget() const
 {
     QWidget *modal = QApplication::activeModalWidget();
     for (auto it = m_windows.crbegin(); it != m_windows.crend(); ++it) {
         QWidget *window = *it;
-        if (!window || !window->isVisible())
+        if (!window || !window->isVisible()
+            || (modal && modal->isVisible() && window != modal && !modal->isAncestorOf(window)))
             continue;
-        // A modal window blocks every window that is not its own.
-        if (modal && modal->isVisible() && window != modal && !modal->isAncestorOf(window))
-            continue;
-        return window;
+        QWidget *focus = window->focusWidget();
+        return (focus && focus->isVisible()) ? focus : window;
     }
     return nullptr;
 }
 
-QWidget *SoakDriver::keyTarget() const
-{
-    QWidget *window = topWindow();
-    if (!window)
-        return nullptr;
-    QWidget *focus = window->focusWidget();
-    return (focus && focus->isVisible()) ? focus : window;
-}
-
+// The widget a key would go to now, for the event log.
 QString SoakDriver::targetName() const
 {
     QWidget *target = keyTarget();
-    if (!target)
-        return QStringLiteral(" (to no window)");
-    return QStringLiteral(" (to %1 %2)")
-        .arg(QLatin1String(target->metaObject()->className()), target->window()->objectName());
+    return target
+        ? QStringLiteral(" (to %1 %2)")
+              .arg(QLatin1String(target->metaObject()->className()), target->window()->objectName())
+        : QStringLiteral(" (to no window)");
 }
 
 void SoakDriver::sendKey(int key, const QString &text, bool press)
 {
-    QWidget *target = keyTarget();
-    if (!target)
-        return;
-    QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(target, &event);
+    if (QWidget *target = keyTarget()) {
+        QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(target, &event);
+    }
 }
 
 void SoakDriver::tap(int key, const QString &text)
@@ -382,47 +423,37 @@ void SoakDriver::tap(int key, const QString &text)
 
 void SoakDriver::perform(Action action)
 {
+    QString text;
     switch (action) {
-    case KeyTap: {
-        QString text;
+    case KeyTap:
+    case KeyPress:
+    case StrayRelease: {
         const int key = randomKey(&text);
-        note(QStringLiteral("tap %1").arg(keyName(key)) + targetName());
-        tap(key, text);
-        break;
-    }
-    case KeyPress: {
-        QString text;
-        const int key = randomKey(&text);
-        note(QStringLiteral("press %1").arg(keyName(key)) + targetName());
-        if (!m_held.contains(key))
+        const char *const kinds[] = {"tap %1", "press %1", "", "release %1 without a press"};
+        note(QString::fromLatin1(kinds[action]).arg(keyName(key))
+            + (action == StrayRelease ? QString() : targetName()));
+        if (action == KeyPress && !m_held.contains(key))
             m_held.append(key);
-        sendKey(key, text, true);
+        if (action != StrayRelease)
+            sendKey(key, text, true);
+        if (action != KeyPress)
+            sendKey(key, text, false);
         break;
     }
     case KeyRelease:
         if (m_held.isEmpty()) {
             note(QStringLiteral("release (nothing held)"));
-            break;
-        }
-        {
+        } else {
             const int key = m_held.takeAt(m_random.below(m_held.size()));
             note(QStringLiteral("release %1").arg(keyName(key)) + targetName());
             sendKey(key, QString(), false);
         }
         break;
-    case StrayRelease: {
-        QString text;
-        const int key = randomKey(&text);
-        note(QStringLiteral("release %1 without a press").arg(keyName(key)));
-        sendKey(key, text, false);
-        break;
-    }
-    case TypeText: {
-        const QString text = randomText(m_random);
+    case TypeText:
+        text = randomText(m_random);
         note(QStringLiteral("type %1 characters").arg(text.size()) + targetName());
         tap(0, text);
         break;
-    }
     case Message:
         deliverMessage();
         break;
@@ -436,32 +467,31 @@ void SoakDriver::perform(Action action)
         fireToast();
         break;
     case StartSettings:
-        if (screen()->isVisible()) {
-            note(QStringLiteral("start (already shown)"));
+    case StartInfo: {
+        QWidget *widget = action == StartSettings ? static_cast<QWidget *>(screen()) : info();
+        const QString name = QLatin1String(action == StartSettings ? "start" : "devices start");
+        if (widget->isVisible()) {
+            note(name + QStringLiteral(" (already shown)"));
         } else {
-            note(QStringLiteral("start"));
-            app()->start(nullptr, nullptr);
+            note(name);
+            if (action == StartSettings)
+                screen()->start(nullptr, nullptr);
+            else
+                info()->start(nullptr, nullptr);
         }
         break;
+    }
     case EndSettings:
         note(QStringLiteral("end"));
-        app()->end();
+        screen()->end();
         break;
     case HideSettings:
         note(QStringLiteral("hide"));
         screen()->hide();
         break;
-    case StartInfo:
-        if (info()->isVisible()) {
-            note(QStringLiteral("devices start (already shown)"));
-        } else {
-            note(QStringLiteral("devices start"));
-            infoApp()->start(nullptr, nullptr);
-        }
-        break;
     case EndInfo:
         note(QStringLiteral("devices end"));
-        infoApp()->end();
+        info()->end();
         break;
     case HideInfo:
         note(QStringLiteral("devices hide"));
@@ -491,9 +521,9 @@ void SoakDriver::perform(Action action)
         playScenario();
         break;
     case LongHold: {
-        static const int holdKeys[] = {Qt::Key_F11, Qt::Key_F12, Qt::Key_F14, Qt::Key_F15,
+        static const QVector<int> holdKeys = {Qt::Key_F11, Qt::Key_F12, Qt::Key_F14, Qt::Key_F15,
             Qt::Key_Enter, Qt::Key_F1, Qt::Key_Up};
-        m_releaseFirst = holdKeys[m_random.below(int(std::size(holdKeys)))];
+        m_releaseFirst = m_random.pick(holdKeys);
         note(QStringLiteral("hold %1").arg(keyName(m_releaseFirst)));
         sendKey(m_releaseFirst, QString(), true);
         break;
@@ -501,25 +531,20 @@ void SoakDriver::perform(Action action)
     case Reload:
         reload();
         break;
-    case Unwind:
-        switch (m_random.below(5)) {
-        case 0:
-        case 1:
-            if (fireToast())
-                break;
-            Q_FALLTHROUGH();
-        case 2:
-        case 3:
+    case Unwind: {
+        const int way = m_random.below(5);
+        if (way < 2 && fireToast())
+            break;
+        if (way < 4) {
             note(QStringLiteral("unwind: tap Escape"));
             tap(Qt::Key_Escape);
-            break;
-        default:
+        } else {
             note(QStringLiteral("unwind: end"));
-            infoApp()->end();
-            app()->end();
-            break;
+            info()->end();
+            screen()->end();
         }
         break;
+    }
     case ActionCount:
         break;
     }
@@ -533,7 +558,6 @@ void SoakDriver::playScenario()
     case 0:
         note(QStringLiteral("scenario: switch and save"));
         tap(Qt::Key_F1);
-        tap(Qt::Key_F15);
         break;
     case 1:
     case 2: {
@@ -543,30 +567,31 @@ void SoakDriver::playScenario()
         for (int erase = m_random.below(4); erase > 0; --erase)
             tap(Qt::Key_Backspace);
         tap(0, randomText(m_random));
-        tap(Qt::Key_F15);
         break;
     }
     case 3:
         note(QStringLiteral("scenario: save"));
-        tap(Qt::Key_F15);
         break;
     default:
         note(QStringLiteral("scenario: information, disconnect"));
         tap(Qt::Key_F12);
-        tap(Qt::Key_F15);
         break;
     }
+    tap(Qt::Key_F15);
 }
 
 void SoakDriver::deliverMessage()
 {
-    const SoakMessages::Message message = SoakMessages::randomMessage(m_random, m_device->canary());
-    if (message.command == QLatin1String("changedLanguage()"))
+    const bool toSettings = m_random.percent(70);
+    const QString command = randomCommand(m_random);
+    const QByteArray payload = randomPayload(m_random, m_device->canary());
+    if (command == QLatin1String("changedLanguage()"))
         theCore->setLanguage(m_random.below(Core::LanguageCount));
-    note(SoakMessages::describe(message));
-    BaseAppInterface *target
-        = message.application == QLatin1String(SoakMessages::infoApplication) ? infoApp() : app();
-    target->receiveMsg(message.command, message.payload);
+    note(QStringLiteral("message %1 \"%2\" %3")
+             .arg(QLatin1String(toSettings ? settingsApplication : infoApplication),
+                 printable(command), hex(payload)));
+    BaseAppInterface *target = toSettings ? static_cast<BaseAppInterface *>(screen()) : info();
+    target->receiveMsg(command, payload);
 }
 
 void SoakDriver::answer()
@@ -579,18 +604,18 @@ void SoakDriver::answer()
     switch (m_random.below(4)) {
     case 0:
     case 1:
-        payload = SoakMessages::stringPayload(QLatin1String(saveAnswer ? "on" : "success"));
+        payload = AppMessage::payload(QString::fromLatin1(saveAnswer ? "on" : "success"));
         break;
     case 2:
-        payload = SoakMessages::stringPayload(QStringLiteral("fail"));
+        payload = AppMessage::payload(QStringLiteral("fail"));
         break;
     default:
-        payload = SoakMessages::randomPayload(m_random, m_device->canary());
+        payload = randomPayload(m_random, m_device->canary());
         break;
     }
     if (saveAnswer) {
         note(QStringLiteral("answer wifi2ui_Hotspot(str) %1").arg(QLatin1String(payload.toHex())));
-        app()->receiveMsg(QStringLiteral("wifi2ui_Hotspot(str)"), payload);
+        screen()->receiveMsg(QStringLiteral("wifi2ui_Hotspot(str)"), payload);
         return;
     }
     // The acknowledgement reaches the devices screen directly or through the settings screen.
@@ -598,10 +623,14 @@ void SoakDriver::answer()
     note(QStringLiteral("answer wifi2ui_Hotspot_release_ack(str) %1 %2")
              .arg(QLatin1String(payload.toHex()),
                  direct ? QStringLiteral("directly") : QStringLiteral("forwarded")));
-    (direct ? infoApp() : app())
-        ->receiveMsg(QStringLiteral("wifi2ui_Hotspot_release_ack(str)"), payload);
+    const QString ack = QStringLiteral("wifi2ui_Hotspot_release_ack(str)");
+    if (direct)
+        info()->receiveMsg(ack, payload);
+    else
+        screen()->receiveMsg(ack, payload);
 }
 
+// As the timer itself would: stopped, then its slot.
 bool SoakDriver::fireGuard()
 {
     QList<QPair<QObject *, QTimer *>> armed;
@@ -615,7 +644,6 @@ bool SoakDriver::fireGuard()
     }
     const auto chosen = armed.at(m_random.below(armed.size()));
     note(QStringLiteral("fire guard of %1").arg(chosen.first->objectName()));
-    // As the timer itself would: stopped, then its slot.
     chosen.second->stop();
     QMetaObject::invokeMethod(chosen.first, "displayResult");
     return true;
@@ -646,31 +674,21 @@ void SoakDriver::changePrograms()
     static const SoakDevice::ProgramState states[]
         = {SoakDevice::Present, SoakDevice::Missing, SoakDevice::NotExecutable};
     static const char *const stateNames[] = {"present", "missing", "not executable"};
-    switch (m_random.below(4)) {
-    case 0: {
-        const int state = m_random.weighted({70, 15, 15});
-        note(QStringLiteral("hotspot script %1").arg(QLatin1String(stateNames[state])));
-        m_device->setScriptState(states[state]);
-        break;
-    }
-    case 1: {
-        const QByteArray mode = m_random.pick(QVector<QByteArray> {"quick", "fail", "slow"});
-        note(QStringLiteral("hotspot script mode %1").arg(QLatin1String(mode)));
-        m_device->setScriptMode(mode);
-        break;
-    }
-    case 2: {
-        const int state = m_random.weighted({80, 10, 10});
-        note(QStringLiteral("control tool %1").arg(QLatin1String(stateNames[state])));
-        m_device->setToolState(states[state]);
-        break;
-    }
-    default: {
-        const QByteArray mode = m_random.pick(QVector<QByteArray> {"quick", "fail", "hang"});
-        note(QStringLiteral("disconnect command mode %1").arg(QLatin1String(mode)));
-        m_device->setDenyMode(mode);
-        break;
-    }
+    const int what = m_random.below(4);
+    if (what == 0 || what == 2) {
+        const int state
+            = m_random.weighted(what == 0 ? QVector<int> {70, 15, 15} : QVector<int> {80, 10, 10});
+        note(QStringLiteral("%1 %2").arg(
+            QLatin1String(what == 0 ? "hotspot script" : "control tool"),
+            QLatin1String(stateNames[state])));
+        m_device->setProgramState(what == 0 ? SoakDevice::Script : SoakDevice::Tool, states[state]);
+    } else {
+        const QByteArray mode
+            = m_random.pick(QVector<QByteArray> {"quick", "fail", what == 1 ? "slow" : "hang"});
+        note(QStringLiteral("%1 mode %2")
+                 .arg(QLatin1String(what == 1 ? "hotspot script" : "disconnect command"),
+                     QLatin1String(mode)));
+        m_device->setMode(what == 1 ? "hotspot.mode" : "deny.mode", mode);
     }
 }
 
@@ -714,11 +732,12 @@ void SoakDriver::reload()
     delete m_instance.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_instance = m_loader.instance();
-    if (!app() || !screen() || !infoApp())
+    if (!info())
         fail({QStringLiteral("the application could not be created again: %1")
                   .arg(m_loader.errorString())});
 }
 
+// Decides how each new station query ends: now, some events later, or never.
 void SoakDriver::serviceQueries()
 {
     if (!info())
@@ -730,13 +749,12 @@ void SoakDriver::serviceQueries()
         process->setProperty("soakSeen", true);
         Query query;
         query.process = process;
+        query.mode = "stations";
         switch (m_random.weighted({60, 15, 10, 2, 5, 8})) {
         case 0:
-            query.mode = "stations";
             query.output = SoakDevice::randomStationOutput(m_random, m_device->canary());
             break;
         case 1:
-            query.mode = "stations";
             query.output = m_random.bytes(m_random.below(4096));
             break;
         case 2:
@@ -751,11 +769,7 @@ void SoakDriver::serviceQueries()
         case 4:
             query.mode = "hang";
             break;
-        default:
-            query.mode = "stations";
-            break;
         }
-        // Answers now, some events later, or never.
         const int when = m_random.weighted({50, 35, 15});
         query.due = when == 0 ? m_done : when == 1 ? m_done + 1 + m_random.below(200) : -1;
         m_queries.append(query);
@@ -775,9 +789,7 @@ void SoakDriver::releaseQuery(Query &query)
 {
     QPointer<QProcess> process = query.process;
     query.process = nullptr;
-    if (!process)
-        return;
-    if (process->state() == QProcess::Starting)
+    if (process && process->state() == QProcess::Starting)
         process->waitForStarted(5000);
     // A tool that could not start never reaches the FIFO; the screen hears of no end.
     if (!process || process->state() != QProcess::Running)
@@ -795,10 +807,8 @@ void SoakDriver::releaseQuery(Query &query)
 
 void SoakDriver::check()
 {
-    QStringList violations = ScreenInvariants::check(screen());
-    violations += m_device->checkFiles();
-    violations += m_device->checkCommands();
-    violations += m_seriousWarnings;
+    const QStringList violations = ScreenInvariants::check(screen()) + m_device->checkFiles()
+        + m_device->checkCommands() + m_seriousWarnings;
     if (!violations.isEmpty())
         fail(violations);
 }
@@ -806,18 +816,16 @@ void SoakDriver::check()
 void SoakDriver::fail(const QStringList &violations)
 {
     m_failed = true;
+    const auto seed = static_cast<unsigned long long>(m_options.seed);
     std::fprintf(stderr, "\nSOAK FAILED at event %lld of %lld (seed %llu, %d modal loops open):\n",
-        m_done, m_options.events, static_cast<unsigned long long>(m_options.seed), m_depth);
+        m_done, m_options.events, seed, m_depth);
     for (const QString &violation : violations)
         std::fprintf(stderr, "  - %s\n", qPrintable(violation));
-    std::fprintf(stderr, "The last events:\n");
-    for (const QString &event : qAsConst(m_recentEvents))
-        std::fprintf(stderr, "  %s\n", qPrintable(event));
-    std::fprintf(stderr, "The last log lines:\n");
-    for (const QString &line : qAsConst(m_recentLog))
-        std::fprintf(stderr, "  %s\n", qPrintable(line));
-    std::fprintf(stderr, "Again: hotspot_soak --events %lld --seed %llu --trace events.txt\n",
-        m_done, static_cast<unsigned long long>(m_options.seed));
+    std::fprintf(stderr, "The last events:\n  %s\nThe last log lines:\n  %s\n",
+        qPrintable(m_recentEvents.join(QLatin1String("\n  "))),
+        qPrintable(m_recentLog.join(QLatin1String("\n  "))));
+    std::fprintf(
+        stderr, "Again: hotspot_soak --events %lld --seed %llu --trace events.txt\n", m_done, seed);
     std::fprintf(stderr, "The device files are kept in %s\n", qPrintable(m_device->root()));
     std::fflush(stderr);
     if (m_trace.isOpen())
@@ -831,18 +839,6 @@ void SoakDriver::fail(const QStringList &violations)
     ::_exit(1);
 }
 
-void SoakDriver::unwindAll()
-{
-    for (QWidget *widget : QApplication::allWidgets()) {
-        if (qobject_cast<Toast *>(widget) || qobject_cast<SelectPopup *>(widget))
-            widget->hide();
-    }
-    if (infoApp())
-        infoApp()->end();
-    if (app())
-        app()->end();
-}
-
 // After the last event every modal loop must come to an end once the screens are ended.
 void SoakDriver::drain()
 {
@@ -854,7 +850,14 @@ void SoakDriver::drain()
         fail({QStringLiteral("%1 modal loops stayed open after ending everything").arg(m_depth)});
         return;
     }
-    unwindAll();
+    for (QWidget *widget : QApplication::allWidgets()) {
+        if (qobject_cast<Toast *>(widget) || qobject_cast<SelectPopup *>(widget))
+            widget->hide();
+    }
+    if (info()) {
+        info()->end();
+        screen()->end();
+    }
     QTimer::singleShot(5, this, &SoakDriver::drain);
 }
 

@@ -4,14 +4,12 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QList>
 #include <QMap>
 #include <QObject>
 #include <QPluginLoader>
 #include <QPointer>
 #include <QStringList>
 
-class BaseAppInterface;
 class QProcess;
 class QWidget;
 class SettingsHotspot;
@@ -19,13 +17,10 @@ class SettingsHotspotInfo;
 class SoakDevice;
 
 // Plays the telephone's shell and its user at random: loads the application plug-in, starts
-// it from the event loop and then delivers, one event at a time, key presses and releases,
-// messages, early timer expiries, starts, ends and hides, and answers (or none) from the
-// outside programs. After every event it checks the screens and the device, and stops at
-// the first violation with the seed, the event's number and the events that led there.
-//
-// Each event schedules the next one before it runs, so events keep coming while an event
-// waits in a modal loop (a popup, a notice, the screen itself), as they do on the phone.
+// it and then delivers, one event at a time, key presses and releases, messages, early timer
+// expiries, starts, ends and hides, and answers (or none) from the outside programs. After
+// every event it checks the screens and the device, and stops at the first violation with the
+// seed, the event's number and the events that led there.
 class SoakDriver : public QObject
 {
     Q_OBJECT
@@ -35,8 +30,7 @@ public:
         qint64 events = 20000;
         quint64 seed = 1;
         QString plugin;
-        // Every event is written here when set.
-        QString trace;
+        QString trace; // every event is written here when set
         qint64 reportEvery = 0;
     };
 
@@ -87,26 +81,21 @@ private:
         QPointer<QProcess> process;
         QByteArray mode;
         QByteArray output;
-        // -1: never.
-        qint64 due = -1;
+        qint64 due = -1; // -1: never
     };
 
     void step();
-    void scheduleStep(int ms);
     Action chooseAction();
     void perform(Action action);
     void check();
     void fail(const QStringList &violations);
     void drain();
     void finish();
-    void unwindAll();
 
     void sendKey(int key, const QString &text, bool press);
     void tap(int key, const QString &text = QString());
     int randomKey(QString *text);
-    QWidget *topWindow() const;
     QWidget *keyTarget() const;
-    // The widget a key would go to now, for the event log.
     QString targetName() const;
 
     void playScenario();
@@ -122,9 +111,6 @@ private:
 
     SettingsHotspot *screen() const;
     SettingsHotspotInfo *info() const;
-    BaseAppInterface *app() const;
-    BaseAppInterface *infoApp() const;
-
     void note(const QString &event);
 
     Options m_options;
