@@ -1,7 +1,6 @@
-// The settings files as arbitrary bytes: the hotspot configuration, the environment file and
-// the SIP line file, split at each "\0\xff". Loading never fails and always yields usable
-// values; a write that reports success reads back as written and keeps every key of other
-// owners as it read before; a write that reports failure leaves the file as it was.
+// The hotspot configuration, environment and SIP line files as bytes split at "\0\xff": loading
+// yields usable values; a successful write reads back and keeps others' keys; a failed one
+// leaves the file as it was.
 
 #include "core.h"
 #include "hotspotconfig.h"
@@ -63,10 +62,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     qInstallMessageHandler(quiet);
     new QCoreApplication(*argc, *argv);
     // In memory: every write is flushed to the disk.
-    const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable()
-        ? QStringLiteral("/dev/shm")
-        : QDir::tempPath();
-    scratch = new QTemporaryDir(base + QStringLiteral("/fuzz-hotspotconfig-XXXXXX"));
+    const bool shm = QFileInfo(QStringLiteral("/dev/shm")).isWritable();
+    scratch = new QTemporaryDir((shm ? QStringLiteral("/dev/shm") : QDir::tempPath())
+        + QStringLiteral("/fuzz-hotspotconfig-XXXXXX"));
     core = new Core;
     return 0;
 }

@@ -1,6 +1,5 @@
-// The control tool's station list, as arbitrary bytes: whatever the tool prints, every station
-// taken from it is one address and nothing more, since it becomes an argument of the
-// disconnect command.
+// Whatever the control tool prints, every station taken from it is one address and nothing
+// more: it becomes an argument of the disconnect command.
 
 #include "settings_hotspotinfo.h"
 

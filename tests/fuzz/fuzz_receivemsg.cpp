@@ -1,9 +1,7 @@
-// Messages as arbitrary bytes, delivered to a freshly built application the way the shell
-// routes them: a run of records, each a selector byte (bit 7: to the connected-devices screen
-// instead of the settings screen; bits 0-2: the command), a 16-bit big-endian length and that
-// many bytes of payload. Command 7 takes its name from the payload's first bytes (the first
-// byte gives their count). Notices that run a modal loop are expired at once, so no input
-// waits. After every message the screens must still hold together.
+// Records of a selector byte (bit 7: to the devices screen; bits 0-2: the command, 7 naming its
+// own in the payload's first bytes after a count byte), a 16-bit big-endian length and the
+// payload, delivered to a fresh application; notices expire at once. After every message the
+// screens must still hold together.
 
 #include "core.h"
 #include "screeninvariants.h"
@@ -39,8 +37,7 @@ const char *const commands[] = {
     "",
 };
 
-// What the notices' own timers would do, only sooner; a notice of a hidden screen counts down
-// too.
+// What the notices' own timers would do, only sooner.
 void expireEverything()
 {
     for (QWidget *widget : QApplication::allWidgets()) {
@@ -66,7 +63,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
         file.write(bytes);
 }
 
-// The application logs a line or two for every message; a long run needs none of them.
 void quiet(QtMsgType, const QMessageLogContext &, const QString &) { }
 
 } // namespace
@@ -75,14 +71,10 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quiet);
-    // Never destroyed: the offscreen platform does not free all it made, which would read as
-    // leaks at the end of every run.
+    // Never destroyed: the offscreen platform does not free all it made (false leaks).
     auto application = new QApplication(*argc, *argv);
     application->setQuitOnLastWindowClosed(false);
-    const QString base = QFileInfo(QStringLiteral("/dev/shm")).isWritable()
-        ? QStringLiteral("/dev/shm")
-        : QDir::tempPath();
-    scratch = new QTemporaryDir(base + QStringLiteral("/fuzz-receivemsg-XXXXXX"));
+    scratch = new QTemporaryDir;
     core = new Core;
     core->setDeviceRoot(scratch->path());
     core->setStatusWidget(new Status);

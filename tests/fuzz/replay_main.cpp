@@ -1,6 +1,5 @@
-// Runs a fuzz target once over each input file it is given, or over every file in the folders
-// it is given, as libFuzzer replays a corpus. Builds without libFuzzer use it to keep every
-// stored input, among them those that once found a fault, under test.
+// Replays the given input files and folders through a fuzz target, as libFuzzer does, so builds
+// without libFuzzer keep every stored input under test.
 
 #include <QByteArray>
 #include <QDir>

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -121,8 +122,6 @@ private slots:
     void brokenStationQuery();
     void megabytesOfOutput_data();
     void megabytesOfOutput();
-    void brokenDisconnectCommand_data();
-    void brokenDisconnectCommand();
 
 private:
     // The files as another owner left them, with keys the screen does not own.
@@ -365,62 +364,83 @@ Toast *tst_FaultInjection::infoNotice() const
 void tst_FaultInjection::brokenStationQuery_data()
 {
     QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("disconnect");
     QTest::addColumn<QStringList>("rowsAfter");
     const QStringList kept = {"3C:28:6D:11:22:33", "A4:5E:60:DE:AD:01"};
-    QTest::newRow("missing") << "missing" << kept;
-    QTest::newRow("not executable") << "not executable" << kept;
-    QTest::newRow("never ends") << "never ends" << kept;
+    QTest::newRow("query: tool missing") << "missing" << false << kept;
+    QTest::newRow("query: tool not executable") << "not executable" << false << kept;
+    QTest::newRow("query: never ends") << "query.hang" << false << kept;
     // The tool did answer: there are no stations it could name.
-    QTest::newRow("fails with an error")
-        << "fails" << QStringList({"There is no connected device"});
+    QTest::newRow("query: fails with an error")
+        << "query.fail" << false << QStringList({"There is no connected device"});
+    QTest::newRow("disconnect: tool missing") << "missing" << true << kept;
+    QTest::newRow("disconnect: never ends") << "deny.hang" << true << kept;
 }
 
-// A refresh that cannot get an answer leaves the stations of the last answer; the tool coming
-// back brings the list back to life, and no query is left running behind.
+// A refresh that cannot get an answer leaves the stations of the last answer, and a disconnect
+// without one ends in the guard's failure notice and a new query; the tool coming back brings
+// the list back to life, and no command is left running behind.
 void tst_FaultInjection::brokenStationQuery()
 {
     QFETCH(QString, fault);
+    QFETCH(bool, disconnect);
     QFETCH(QStringList, rowsAfter);
     const QString tool = sbin(QStringLiteral("hostapd_cli"));
+    const QString pidFile = sbin(QStringLiteral("pids"));
     writeProgram(tool, controlTool);
     f->writeConf(sbin(QStringLiteral("stations")), twoStations);
     openInfo();
     QTRY_COMPARE(rows(), QStringList({"3C:28:6D:11:22:33", "A4:5E:60:DE:AD:01"}));
 
-    if (fault == QLatin1String("missing")) {
+    if (fault == QLatin1String("missing"))
         QVERIFY(QFile::remove(tool));
-    } else if (fault == QLatin1String("not executable")) {
+    else if (fault == QLatin1String("not executable"))
         writeProgram(tool, controlTool, false);
-    } else if (fault == QLatin1String("never ends")) {
-        f->writeConf(sbin(QStringLiteral("query.hang")), "");
-    } else {
-        f->writeConf(sbin(QStringLiteral("query.fail")), "");
+    else
+        f->writeConf(sbin(fault), "");
+    if (fault == QLatin1String("query.fail"))
         f->writeConf(sbin(QStringLiteral("stations")),
             "Failed to connect to hostapd - wpa_ctrl_open: No such file or directory\n");
-    }
-    const int started = recordedPids(sbin(QStringLiteral("pids"))).size();
-    QTest::keyClick(m_info, Qt::Key_F11);
-    // Whatever the tool does, the screen hears of it within the bound or not at all.
-    if (fault == QLatin1String("fails"))
+    const int started = recordedPids(pidFile).size();
+    const auto settled = [this] {
+        const QList<QProcess *> processes = m_info->findChildren<QProcess *>();
+        return std::all_of(processes.cbegin(), processes.cend(),
+            [](QProcess *process) { return process->state() == QProcess::NotRunning; });
+    };
+    QTest::keyClick(m_info, disconnect ? Qt::Key_F15 : Qt::Key_F11);
+    if (fault.endsWith(QLatin1String(".hang"))) {
+        QTRY_COMPARE_WITH_TIMEOUT(recordedPids(pidFile).size(), started + 1, 2000);
+    } else if (fault == QLatin1String("query.fail")) {
         QTRY_COMPARE(rows(), rowsAfter);
-    else
-        QTest::qWait(200);
+    } else {
+        // The screen learns of a tool that cannot start at once, or never.
+        QTRY_VERIFY(settled());
+        QCOMPARE(recordedPids(pidFile).size(), started);
+    }
     QCOMPARE(rows(), rowsAfter);
     QVERIFY(m_info->isVisible());
     QVERIFY(!infoNotice());
+    QCOMPARE(m_info->guardTimer() && m_info->guardTimer()->isActive(), disconnect);
 
     // The tool works again.
     writeProgram(tool, controlTool);
-    QFile::remove(sbin(QStringLiteral("query.hang")));
-    QFile::remove(sbin(QStringLiteral("query.fail")));
-    f->writeConf(
-        sbin(QStringLiteral("stations")), "Selected interface 'wlan1'\n02:00:00:00:00:07\n");
-    QTest::keyClick(m_info, Qt::Key_F11);
-    QTRY_COMPARE(rows(), QStringList({"02:00:00:00:00:07"}));
-    // A query that hung was stopped, not left behind.
-    const QList<qint64> pids = recordedPids(sbin(QStringLiteral("pids")));
+    QFile::remove(sbin(fault));
+    if (disconnect) {
+        m_info->guardTimer()->stop();
+        QVERIFY(QMetaObject::invokeMethod(m_info, "displayResult"));
+        QVERIFY(infoNotice());
+        QCOMPARE(infoNotice()->message(), QStringLiteral("Failed"));
+        QTRY_COMPARE(rows(), QStringList({"3C:28:6D:11:22:33", "A4:5E:60:DE:AD:01"}));
+    } else {
+        f->writeConf(
+            sbin(QStringLiteral("stations")), "Selected interface 'wlan1'\n02:00:00:00:00:07\n");
+        QTest::keyClick(m_info, Qt::Key_F11);
+        QTRY_COMPARE(rows(), QStringList({"02:00:00:00:00:07"}));
+    }
+    // A command that hung was stopped, not left behind.
+    const QList<qint64> pids = recordedPids(pidFile);
     for (int idx = started; idx < pids.size() - 1; ++idx)
-        QTRY_VERIFY2(::kill(pid_t(pids.at(idx)), 0) != 0, "a station query was left running");
+        QTRY_VERIFY2(::kill(pid_t(pids.at(idx)), 0) != 0, "a command was left running");
 }
 
 void tst_FaultInjection::megabytesOfOutput_data()
@@ -445,45 +465,6 @@ void tst_FaultInjection::megabytesOfOutput()
     QTRY_COMPARE_WITH_TIMEOUT(
         rows(), QStringList({"3C:28:6D:11:22:33", "A4:5E:60:DE:AD:01"}), 60000);
     QCOMPARE(m_info->deviceList().size(), 2);
-}
-
-void tst_FaultInjection::brokenDisconnectCommand_data()
-{
-    QTest::addColumn<QString>("fault");
-    QTest::newRow("missing") << "missing";
-    QTest::newRow("never ends") << "never ends";
-}
-
-// The disconnect's outcome comes from the Wi-Fi service; without an answer the guard reports
-// the failure, stops the command and asks for the stations again.
-void tst_FaultInjection::brokenDisconnectCommand()
-{
-    QFETCH(QString, fault);
-    const QString tool = sbin(QStringLiteral("hostapd_cli"));
-    writeProgram(tool, controlTool);
-    f->writeConf(sbin(QStringLiteral("stations")), twoStations);
-    openInfo();
-    QTRY_COMPARE(rows().size(), 2);
-
-    if (fault == QLatin1String("missing"))
-        QVERIFY(QFile::remove(tool));
-    else
-        f->writeConf(sbin(QStringLiteral("deny.hang")), "");
-    const int started = recordedPids(sbin(QStringLiteral("pids"))).size();
-    QTest::keyClick(m_info, Qt::Key_F15);
-    QVERIFY(m_info->guardTimer()->isActive());
-    if (fault == QLatin1String("never ends"))
-        QTRY_COMPARE(recordedPids(sbin(QStringLiteral("pids"))).size(), started + 1);
-
-    writeProgram(tool, controlTool);
-    m_info->guardTimer()->stop();
-    QVERIFY(QMetaObject::invokeMethod(m_info, "displayResult"));
-    QVERIFY(infoNotice());
-    QCOMPARE(infoNotice()->message(), QStringLiteral("Failed"));
-    QTRY_COMPARE(rows(), QStringList({"3C:28:6D:11:22:33", "A4:5E:60:DE:AD:01"}));
-    if (fault == QLatin1String("never ends"))
-        QTRY_VERIFY2(::kill(pid_t(recordedPids(sbin(QStringLiteral("pids"))).at(started)), 0) != 0,
-            "the disconnect command was left running");
 }
 
 int main(int argc, char *argv[])

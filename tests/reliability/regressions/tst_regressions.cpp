@@ -22,7 +22,6 @@ private slots:
     void editorFollowsARowPaintedLate();
 
 private:
-    // Opens the screen with the hotspot switched on, so that every row can be selected.
     void openSwitchedOn();
     QList<Toast *> resultNotices() const;
     ScreenFixture *f = nullptr;
@@ -66,8 +65,7 @@ void tst_Regressions::popupGoesWithItsHiddenScreen_data()
     QTest::newRow("shell ends the application") << true;
 }
 
-// The popup is a modal window of its own. Left behind by a hidden screen, it stayed over
-// whatever the shell showed next and took its keys.
+// A popup left behind by a hidden screen stayed over whatever came next and took its keys.
 void tst_Regressions::popupGoesWithItsHiddenScreen()
 {
     QFETCH(bool, byEnd);
@@ -84,8 +82,7 @@ void tst_Regressions::popupGoesWithItsHiddenScreen()
             f->screen->end();
         else
             f->screen->hide();
-        // Once the screen is gone the popup must be too; one left behind is closed here so
-        // that its loop cannot hold the test.
+        // One left behind is closed here so that its loop cannot hold the test.
         QTimer::singleShot(SelectPopup::HideDurationMs * 3, f->screen, [&] {
             leftBehind = seen && static_cast<QWidget *>(seen.data())->isVisible();
             if (leftBehind)
@@ -102,8 +99,7 @@ void tst_Regressions::popupGoesWithItsHiddenScreen()
     QVERIFY(!seen);
 }
 
-// A second Save with a short passphrase while the first apply is pending: the guard of the
-// first expired under the validation message and stacked its notice on top of it.
+// A guard expiring under a validation message stacked its notice on top of it.
 void tst_Regressions::guardResultReplacesValidationMessage()
 {
     openSwitchedOn();
@@ -157,9 +153,8 @@ void tst_Regressions::linesQSettingsCannotReadDoNotFailTheSave_data()
     QTest::newRow("switch file") << true;
 }
 
-// A comment line, or any line without "=", makes QSettings report a format error after it has
-// written the file; the save called that a failed write, told the user "Failed" and never ran
-// the script, though the new settings were in the file.
+// A line QSettings cannot read made it report an error after writing; the save said "Failed"
+// and never ran the script, though the new settings were in the file.
 void tst_Regressions::linesQSettingsCannotReadDoNotFailTheSave()
 {
     QFETCH(bool, inSwitchFile);
@@ -181,9 +176,8 @@ void tst_Regressions::linesQSettingsCannotReadDoNotFailTheSave()
     QCOMPARE(f->stored(f->hostapdConf(), "TETHERING/ssid").toString(), QStringLiteral("Office"));
 }
 
-// The editor was placed at the selected row's geometry as last painted. When the deferred
-// placement came before the paint (on a slow machine; here the list is kept from painting), a
-// row new on screen had none yet, and the editor stayed invisible, zero pixels wide.
+// The editor took the row's geometry as last painted: placed before the paint of a row new on
+// screen, it stayed zero pixels wide.
 void tst_Regressions::editorFollowsARowPaintedLate()
 {
     ListView list;

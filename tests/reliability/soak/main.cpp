@@ -38,26 +38,20 @@ int main(int argc, char *argv[])
         "Drives the hotspot application with a seeded random stream of keys, messages, timer "
         "expiries, starts, ends and outside-program answers, and checks it after every event."));
     parser.addHelpOption();
-    const auto option
-        = [&parser](const char *name, const char *help, const char *value, const char *byDefault) {
-              parser.addOption({QLatin1String(name), QLatin1String(help), QLatin1String(value),
-                  QLatin1String(byDefault)});
-              return QLatin1String(name);
-          };
-    const QString events = option("events", "Number of events.", "n", "20000");
-    const QString seed = option("seed", "Seed of the event stream.", "n", "1");
-    const QString plugin = option("plugin", "The plug-in to load.", "file", SOAK_PLUGIN_FILE);
-    const QString trace = option("trace", "Write every event to <file>.", "file", "");
-    const QString report = option("report-every", "Print progress every <n> events.", "n", "0");
+    parser.addOptions({{"events", "Number of events.", "n", "20000"},
+        {"seed", "Seed of the event stream.", "n", "1"},
+        {"plugin", "The plug-in to load.", "file", SOAK_PLUGIN_FILE},
+        {"trace", "Write every event to <file>.", "file"},
+        {"report-every", "Print progress every <n> events.", "n", "0"}});
     parser.process(application);
 
     SoakDriver::Options options;
     bool ok[3] = {};
-    options.events = parser.value(events).toLongLong(&ok[0]);
-    options.seed = parser.value(seed).toULongLong(&ok[1]);
-    options.reportEvery = parser.value(report).toLongLong(&ok[2]);
-    options.plugin = parser.value(plugin);
-    options.trace = parser.value(trace);
+    options.events = parser.value("events").toLongLong(&ok[0]);
+    options.seed = parser.value("seed").toULongLong(&ok[1]);
+    options.reportEvery = parser.value("report-every").toLongLong(&ok[2]);
+    options.plugin = parser.value("plugin");
+    options.trace = parser.value("trace");
     if (!ok[0] || options.events < 1 || !ok[1] || !ok[2]) {
         std::fprintf(stderr, "soak: --events, --seed and --report-every take whole numbers\n");
         return 2;

@@ -306,44 +306,31 @@ QByteArray SoakDevice::randomStationOutput(SoakRandom &random, const QString &ca
     return output;
 }
 
-SoakDevice::Stamp SoakDevice::stampOf(const QString &path)
+QVector<qint64> SoakDevice::stampOf(const QString &path)
 {
-    Stamp stamp;
     struct stat info;
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return stamp;
-    stamp.exists = true;
-    stamp.inode = info.st_ino;
-    stamp.size = info.st_size;
-    stamp.modifiedNs = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-    return stamp;
+        return {};
+    return {qint64(info.st_ino), info.st_size, info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
 }
 
-QStringList SoakDevice::newLines(const QString &file, qint64 *offset, QByteArray *rest) const
+QStringList SoakDevice::newLines(const QString &file, qint64 *offset) const
 {
-    if (stampOf(file).size <= *offset)
-        return {};
     QFile log(file);
-    if (!log.open(QIODevice::ReadOnly) || !log.seek(*offset))
+    if (!log.open(QIODevice::ReadOnly) || log.size() <= *offset || !log.seek(*offset))
         return {};
-    const QByteArray data = *rest + log.readAll();
-    *offset = log.pos();
-    // A line still being written is kept for the next look.
-    const int end = data.lastIndexOf('\n') + 1;
-    *rest = data.mid(end);
-    QStringList lines;
-    for (const QByteArray &line : data.left(end).split('\n')) {
-        if (!line.isEmpty())
-            lines.append(QString::fromLocal8Bit(line));
-    }
-    return lines;
+    QByteArray data = log.readAll();
+    // A line still being written is left for the next look.
+    data.truncate(data.lastIndexOf('\n') + 1);
+    *offset += data.size();
+    return QString::fromLocal8Bit(data).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 QStringList SoakDevice::checkCommands()
 {
     QStringList violations;
     const QStringList runs
-        = newLines(path(QStringLiteral("/usr/sbin/hotspot.runs")), &m_runsOffset, &m_runsRest);
+        = newLines(path(QStringLiteral("/usr/sbin/hotspot.runs")), &m_runsOffset);
     for (const QString &run : runs) {
         ++m_scriptRuns;
         if (run != QLatin1String("run 0"))
@@ -352,8 +339,7 @@ QStringList SoakDevice::checkCommands()
 
     static const QRegularExpression allowed(QStringLiteral(
         "\\A(?:\\[all_sta\\]|\\[deny_mac\\]\\[(?:[0-9A-F]{2}:){5}[0-9A-F]{2}\\])\\z"));
-    const QStringList calls
-        = newLines(path(QStringLiteral("/usr/sbin/cli.calls")), &m_callsOffset, &m_callsRest);
+    const QStringList calls = newLines(path(QStringLiteral("/usr/sbin/cli.calls")), &m_callsOffset);
     for (const QString &call : calls) {
         ++m_toolCalls;
         if (!allowed.match(call).hasMatch())
@@ -370,8 +356,8 @@ QStringList SoakDevice::checkFiles() const
     QStringList violations;
     for (const WatchedFile &file : m_files) {
         // Checks stop the run at the first violation, so an unchanged file is still clean.
-        const Stamp stamp = stampOf(file.path);
-        if (stamp.exists && stamp == file.checked)
+        const QVector<qint64> stamp = stampOf(file.path);
+        if (!stamp.isEmpty() && stamp == file.checked)
             continue;
         file.checked = stamp;
         bool exists = false;

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <QVector>
 
 class SoakRandom;
 
@@ -51,20 +52,9 @@ public:
 
 private:
     using Check = bool (*)(const QString &);
-    // What changes whenever a file is written or replaced.
-    struct Stamp
-    {
-        bool exists = false;
-        quint64 inode = 0;
-        qint64 size = 0;
-        qint64 modifiedNs = 0;
-        bool operator==(const Stamp &other) const
-        {
-            return exists == other.exists && inode == other.inode && size == other.size
-                && modifiedNs == other.modifiedNs;
-        }
-    };
-    static Stamp stampOf(const QString &path);
+    // Inode, size and modification time: what changes whenever a file is written or replaced;
+    // empty when the file is gone.
+    static QVector<qint64> stampOf(const QString &path);
 
     struct WatchedFile
     {
@@ -74,14 +64,14 @@ private:
         QMap<QString, Check> owned; // the keys the screen writes, each with a check of its value
         QByteArray bytes; // what a file that nothing may write keeps
         bool readOnly = false;
-        mutable Stamp checked; // an unchanged file need not be read again
+        mutable QVector<qint64> checked; // an unchanged file need not be read again
     };
 
     void plant();
     void plantFile(const QString &devicePath, const QMap<QString, QVariant> &values,
         const QMap<QString, Check> &owned = {});
     void writeProgram(const QString &name, const QByteArray &text, ProgramState state);
-    QStringList newLines(const QString &file, qint64 *offset, QByteArray *rest) const;
+    QStringList newLines(const QString &file, qint64 *offset) const;
 
     QTemporaryDir m_root;
     QTemporaryDir m_canaryDir;
@@ -89,8 +79,6 @@ private:
     QList<WatchedFile> m_files;
     qint64 m_runsOffset = 0;
     qint64 m_callsOffset = 0;
-    QByteArray m_runsRest;
-    QByteArray m_callsRest;
     int m_scriptRuns = 0;
     int m_toolCalls = 0;
 };

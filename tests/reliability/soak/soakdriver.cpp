@@ -82,26 +82,19 @@ QString randomText(SoakRandom &random)
     static const char plain[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ";
     QString text;
     for (int length = 1 + random.below(3); length > 0; --length) {
-        switch (random.below(12)) {
-        case 0:
-            // A Hangul syllable, which the screen refuses in names and passphrases; rare, or
-            // few saves would get past the check.
+        const int kind = random.below(12);
+        // A Hangul syllable, which the screen refuses in names and passphrases; rare, or few
+        // saves would get past the check.
+        if (kind == 0)
             text.append(QChar(ushort(0xAC00 + random.below(11172))));
-            break;
-        case 1:
-        case 2:
+        else if (kind < 3)
             text.append(QLatin1Char(punctuation[random.below(int(sizeof(punctuation)) - 1)]));
-            break;
-        case 3:
+        else if (kind == 3)
             text.append(QString::fromUtf8("\xF0\x9F\x98\x80"));
-            break;
-        case 4:
+        else if (kind == 4)
             text.append(QChar(ushort(0x20 + random.below(0xFFDF))));
-            break;
-        default:
+        else
             text.append(QLatin1Char(plain[random.below(int(sizeof(plain)) - 1)]));
-            break;
-        }
     }
     return text;
 }
@@ -110,86 +103,69 @@ QString randomText(SoakRandom &random)
 // shell would create.
 QString randomWord(SoakRandom &random, const QString &canary)
 {
-    switch (random.below(12)) {
-    case 0:
-    case 1:
+    const int kind = random.below(12);
+    if (kind < 2)
         return QStringLiteral("on");
-    case 2:
-    case 3:
+    if (kind < 4)
         return QStringLiteral("success");
-    case 4:
-        return random.pick(QVector<QString> {QStringLiteral("off"), QStringLiteral("fail"),
-            QStringLiteral("ON"), QStringLiteral(" on"), QStringLiteral("on\n"),
-            QStringLiteral("Success"), QStringLiteral("invalid_passphrase")});
-    case 5:
+    if (kind == 4)
+        return random.pick(
+            QVector<QString> {"off", "fail", "ON", " on", "on\n", "Success", "invalid_passphrase"});
+    if (kind == 5)
         return QString();
-    case 6:
+    if (kind == 6)
         return QString(1000 + random.below(9000), QLatin1Char('x'));
-    case 7:
-        return random.pick(QVector<QString> {QStringLiteral("$(touch %1)").arg(canary),
-            QStringLiteral("; touch %1 #").arg(canary), QStringLiteral("`touch %1`").arg(canary),
-            QStringLiteral("' ; touch %1 '").arg(canary)});
-    case 8:
+    if (kind == 7)
+        return random
+            .pick(QVector<QString> {"$(touch %1)", "; touch %1 #", "`touch %1`", "' ; touch %1 '"})
+            .arg(canary);
+    if (kind == 8)
         return QStringLiteral("aa:bb:cc:dd:ee:ff");
-    default: {
-        // Any UTF-16 units, lone surrogates and NUL included.
-        QString text;
-        for (int length = random.below(24); length > 0; --length)
-            text.append(QChar(ushort(random.below(0x10000))));
-        return text;
-    }
-    }
+    // Any UTF-16 units, lone surrogates and NUL included.
+    QString text;
+    for (int length = random.below(24); length > 0; --length)
+        text.append(QChar(ushort(random.below(0x10000))));
+    return text;
 }
 
 // The commands the screens know, near misses of them and garbage.
 QString randomCommand(SoakRandom &random)
 {
-    switch (random.below(10)) {
-    case 0:
-        return random.pick(QVector<QString> {QStringLiteral("wifi2ui_hotspot(str)"),
-            QStringLiteral("wifi2ui_Hotspot(QString)"), QStringLiteral("wifi2ui_Hotspot(str) "),
-            QStringLiteral("changedLanguage"), QStringLiteral("updateHotspotIcon(bool)"),
-            QString()});
-    case 1:
+    const int kind = random.below(10);
+    if (kind == 0)
+        return random.pick(QVector<QString> {"wifi2ui_hotspot(str)", "wifi2ui_Hotspot(QString)",
+            "wifi2ui_Hotspot(str) ", "changedLanguage", "updateHotspotIcon(bool)", QString()});
+    if (kind == 1)
         return QString::fromLatin1(random.bytes(random.below(40)));
-    case 2:
+    if (kind == 2)
         return QString(4096, QLatin1Char('c'));
-    default:
-        return random.pick(QVector<QString> {QStringLiteral("wifi2ui_Hotspot(str)"),
-            QStringLiteral("wifi2ui_Hotspot_release_ack(str)"), QStringLiteral("changedLanguage()"),
-            QStringLiteral("changedStatus()")});
-    }
+    return random.pick(QVector<QString> {"wifi2ui_Hotspot(str)", "wifi2ui_Hotspot_release_ack(str)",
+        "changedLanguage()", "changedStatus()"});
 }
 
 // Well formed, truncated, of the wrong type or random bytes.
 QByteArray randomPayload(SoakRandom &random, const QString &canary)
 {
-    switch (random.below(10)) {
-    case 0:
+    const int kind = random.below(10);
+    if (kind == 0)
         return QByteArray("\xff\xff\xff\xff", 4); // a null string
-    case 1: {
+    if (kind == 1) {
         const QByteArray whole = AppMessage::payload(randomWord(random, canary));
         return whole.left(random.below(whole.size()));
     }
-    case 2:
+    if (kind == 2)
         return random.bytes(random.below(48));
-    case 3:
-        // Claims far more than it holds.
+    if (kind == 3) // claims far more than it holds
         return QByteArray("\x7f\xff\xff\xf0", 4) + random.bytes(random.below(8));
-    case 4:
+    if (kind == 4)
         return QByteArray();
-    case 5:
-        // An odd byte count cannot be UTF-16.
-        return QByteArray("\0\0\0\x03"
-                          "abc",
-            7);
-    case 6:
+    if (kind == 5) // an odd byte count cannot be UTF-16
+        return QByteArray("\0\0\0\3abc", 7);
+    if (kind == 6)
         return AppMessage::payload(random.percent(50));
-    case 7:
+    if (kind == 7)
         return AppMessage::payload(randomWord(random, canary), randomWord(random, canary));
-    default:
-        return AppMessage::payload(randomWord(random, canary));
-    }
+    return AppMessage::payload(randomWord(random, canary));
 }
 
 // Commands may hold any bytes; the log shows the unprintable ones as hex, and long ones cut.
@@ -467,36 +443,29 @@ void SoakDriver::perform(Action action)
         fireToast();
         break;
     case StartSettings:
-    case StartInfo: {
-        QWidget *widget = action == StartSettings ? static_cast<QWidget *>(screen()) : info();
-        const QString name = QLatin1String(action == StartSettings ? "start" : "devices start");
-        if (widget->isVisible()) {
-            note(name + QStringLiteral(" (already shown)"));
+    case EndSettings:
+    case HideSettings:
+    case StartInfo:
+    case EndInfo:
+    case HideInfo: {
+        const bool settings = action <= HideSettings;
+        QWidget *widget = settings ? static_cast<QWidget *>(screen()) : info();
+        BaseAppInterface *application
+            = settings ? static_cast<BaseAppInterface *>(screen()) : info();
+        const QString name = QLatin1String(actionNames[action]);
+        if (action == StartSettings || action == StartInfo) {
+            note(widget->isVisible() ? name + QStringLiteral(" (already shown)") : name);
+            if (!widget->isVisible())
+                application->start(nullptr, nullptr);
         } else {
             note(name);
-            if (action == StartSettings)
-                screen()->start(nullptr, nullptr);
+            if (action == EndSettings || action == EndInfo)
+                application->end();
             else
-                info()->start(nullptr, nullptr);
+                widget->hide();
         }
         break;
     }
-    case EndSettings:
-        note(QStringLiteral("end"));
-        screen()->end();
-        break;
-    case HideSettings:
-        note(QStringLiteral("hide"));
-        screen()->hide();
-        break;
-    case EndInfo:
-        note(QStringLiteral("devices end"));
-        info()->end();
-        break;
-    case HideInfo:
-        note(QStringLiteral("devices hide"));
-        info()->hide();
-        break;
     case ProgramChange:
         changePrograms();
         break;
@@ -545,8 +514,6 @@ void SoakDriver::perform(Action action)
         }
         break;
     }
-    case ActionCount:
-        break;
     }
 }
 
@@ -600,34 +567,22 @@ void SoakDriver::answer()
     QTimer *releasing = info()->guardTimer();
     const bool saveAnswer = (saving && saving->isActive())
         || (!(releasing && releasing->isActive()) && m_random.percent(20));
-    QByteArray payload;
-    switch (m_random.below(4)) {
-    case 0:
-    case 1:
-        payload = AppMessage::payload(QString::fromLatin1(saveAnswer ? "on" : "success"));
-        break;
-    case 2:
-        payload = AppMessage::payload(QStringLiteral("fail"));
-        break;
-    default:
-        payload = randomPayload(m_random, m_device->canary());
-        break;
-    }
-    if (saveAnswer) {
-        note(QStringLiteral("answer wifi2ui_Hotspot(str) %1").arg(QLatin1String(payload.toHex())));
-        screen()->receiveMsg(QStringLiteral("wifi2ui_Hotspot(str)"), payload);
-        return;
-    }
+    const int kind = m_random.below(4);
+    const QByteArray payload = kind < 2
+        ? AppMessage::payload(QString::fromLatin1(saveAnswer ? "on" : "success"))
+        : kind == 2 ? AppMessage::payload(QStringLiteral("fail"))
+                    : randomPayload(m_random, m_device->canary());
     // The acknowledgement reaches the devices screen directly or through the settings screen.
-    const bool direct = m_random.percent(50);
-    note(QStringLiteral("answer wifi2ui_Hotspot_release_ack(str) %1 %2")
-             .arg(QLatin1String(payload.toHex()),
-                 direct ? QStringLiteral("directly") : QStringLiteral("forwarded")));
-    const QString ack = QStringLiteral("wifi2ui_Hotspot_release_ack(str)");
-    if (direct)
-        info()->receiveMsg(ack, payload);
-    else
-        screen()->receiveMsg(ack, payload);
+    const bool direct = !saveAnswer && m_random.percent(50);
+    const QString command = saveAnswer ? QStringLiteral("wifi2ui_Hotspot(str)")
+                                       : QStringLiteral("wifi2ui_Hotspot_release_ack(str)");
+    note(QStringLiteral("answer %1 %2%3")
+             .arg(command, QLatin1String(payload.toHex()),
+                 saveAnswer   ? QString()
+                     : direct ? QStringLiteral(" directly")
+                              : QStringLiteral(" forwarded")));
+    BaseAppInterface *target = direct ? static_cast<BaseAppInterface *>(info()) : screen();
+    target->receiveMsg(command, payload);
 }
 
 // As the timer itself would: stopped, then its slot.
@@ -694,30 +649,24 @@ void SoakDriver::changePrograms()
 
 void SoakDriver::changeShellState()
 {
-    switch (m_random.below(4)) {
-    case 0: {
+    const int what = m_random.below(4);
+    if (what == 0) {
         const int status = m_random.below(8);
         note(QStringLiteral("input method state %1").arg(status));
         theCore->setIMEStatus(IMEStatus(status), m_random.percent(50));
-        break;
-    }
-    case 1: {
-        const QString state = m_random.pick(QVector<QString> {QStringLiteral("IDLE"),
-            QStringLiteral("IDLE"), QStringLiteral("CONNECTED"), QStringLiteral("RINGING")});
+    } else if (what == 1) {
+        const QString state
+            = m_random.pick(QVector<QString> {"IDLE", "IDLE", "CONNECTED", "RINGING"});
         note(QStringLiteral("call state %1").arg(state));
         theCore->callManager()->setCallState(state);
-        break;
-    }
-    case 2:
-        theCore->m_callViewShown = m_random.percent(30);
-        note(QStringLiteral("call screen %1").arg(theCore->m_callViewShown ? "shown" : "hidden"));
-        break;
-    default: {
-        const bool visible = m_random.percent(50);
-        note(QStringLiteral("menu %1").arg(visible ? "shown" : "hidden"));
-        theCore->setMenuVisible(visible);
-        break;
-    }
+    } else {
+        const bool shown = m_random.percent(what == 2 ? 30 : 50);
+        note(QStringLiteral("%1 %2").arg(
+            what == 2 ? "call screen" : "menu", shown ? "shown" : "hidden"));
+        if (what == 2)
+            theCore->m_callViewShown = shown;
+        else
+            theCore->setMenuVisible(shown);
     }
 }
 
@@ -747,29 +696,17 @@ void SoakDriver::serviceQueries()
             || process->property("soakSeen").toBool())
             continue;
         process->setProperty("soakSeen", true);
-        Query query;
-        query.process = process;
-        query.mode = "stations";
-        switch (m_random.weighted({60, 15, 10, 2, 5, 8})) {
-        case 0:
+        // Stations, random bytes, the tool's error, megabytes, no end, nothing.
+        const int kind = m_random.weighted({60, 15, 10, 2, 5, 8});
+        const char *const modes[] = {"stations", "stations", "fail", "huge", "hang", "stations"};
+        Query query {process, modes[kind], QByteArray()};
+        if (kind == 0 || kind == 3)
             query.output = SoakDevice::randomStationOutput(m_random, m_device->canary());
-            break;
-        case 1:
+        else if (kind == 1)
             query.output = m_random.bytes(m_random.below(4096));
-            break;
-        case 2:
-            query.mode = "fail";
+        else if (kind == 2)
             query.output
                 = "Failed to connect to hostapd - wpa_ctrl_open: No such file or directory\n";
-            break;
-        case 3:
-            query.mode = "huge";
-            query.output = SoakDevice::randomStationOutput(m_random, m_device->canary());
-            break;
-        case 4:
-            query.mode = "hang";
-            break;
-        }
         const int when = m_random.weighted({50, 35, 15});
         query.due = when == 0 ? m_done : when == 1 ? m_done + 1 + m_random.below(200) : -1;
         m_queries.append(query);
@@ -824,17 +761,16 @@ void SoakDriver::fail(const QStringList &violations)
     std::fprintf(stderr, "The last events:\n  %s\nThe last log lines:\n  %s\n",
         qPrintable(m_recentEvents.join(QLatin1String("\n  "))),
         qPrintable(m_recentLog.join(QLatin1String("\n  "))));
-    std::fprintf(
-        stderr, "Again: hotspot_soak --events %lld --seed %llu --trace events.txt\n", m_done, seed);
-    std::fprintf(stderr, "The device files are kept in %s\n", qPrintable(m_device->root()));
+    std::fprintf(stderr,
+        "Again: hotspot_soak --events %lld --seed %llu --trace events.txt\nThe device files are "
+        "kept in %s\n",
+        m_done, seed, qPrintable(m_device->root()));
     std::fflush(stderr);
     if (m_trace.isOpen())
         m_trace.flush();
     // Queries waiting for an answer would wait for ever.
-    if (info()) {
-        for (QProcess *process : info()->findChildren<QProcess *>())
-            process->kill();
-    }
+    for (QProcess *process : info() ? info()->findChildren<QProcess *>() : QList<QProcess *>())
+        process->kill();
     // Modal loops are still open on the stack; nothing above them may run any more.
     ::_exit(1);
 }

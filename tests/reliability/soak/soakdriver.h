@@ -49,6 +49,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The order of the names and weights in soakdriver.cpp.
     enum Action {
         KeyTap,
         KeyPress,
@@ -72,8 +73,7 @@ private:
         Scenario,
         LongHold,
         Reload,
-        Unwind,
-        ActionCount
+        Unwind
     };
 
     struct Query
