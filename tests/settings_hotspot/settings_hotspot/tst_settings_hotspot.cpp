@@ -307,6 +307,19 @@ private slots:
         QCOMPARE(storedSwitch(), QStringLiteral("false"));
         QCOMPARE(f->scriptRuns(), 0);
     }
+    // The script is started without a shell, so a device path with quotes and a command
+    // substitution in it is just a path.
+    void scriptPathIsNotInterpreted()
+    {
+        const QString odd = f->shell.root.path() + "/it's \"a\" $(touch pwned) box";
+        QVERIFY(QDir().mkpath(odd));
+        f->shell.core.setDeviceRoot(odd);
+        f->installRecorder();
+        openWith(true, "Lab", "12345678");
+        pressSave();
+        QTRY_COMPARE(f->scriptRuns(), 1);
+        QVERIFY(!QFile::exists("pwned"));
+    }
 
 private:
     void openEnabled(const QByteArray &tethering)

@@ -178,6 +178,39 @@ private slots:
         QVERIFY(!m_info->findChild<ToastWait *>()->isVisible());
     }
 
+    // A second acknowledgement, or the guard, arriving inside the modal "Disconnected" must
+    // not touch the notice whose loop is still running (the sanitizer build checks this).
+    void resultInsideTheResultNotice_data()
+    {
+        QTest::addColumn<bool>("secondAcknowledgement");
+        QTest::newRow("second acknowledgement") << true;
+        QTest::newRow("guard expiry") << false;
+    }
+    void resultInsideTheResultNotice()
+    {
+        QFETCH(bool, secondAcknowledgement);
+        openInfo();
+        key(Qt::Key_F15);
+        QStringList shown;
+        QTimer::singleShot(0, m_info, [&] {
+            shown << resultNotice()->message();
+            if (!secondAcknowledgement) {
+                QMetaObject::invokeMethod(m_info, "displayResult");
+                return;
+            }
+            QTimer::singleShot(0, m_info, [&] {
+                shown << resultNotice()->message();
+                QMetaObject::invokeMethod(resultNotice(), "timeout");
+            });
+            m_info->diconnectResult(QStringLiteral("fail"));
+        });
+        m_info->diconnectResult(QStringLiteral("success"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(shown.first(), QStringLiteral("Disconnected"));
+        QCOMPARE(shown.last(), secondAcknowledgement ? QStringLiteral("Failed") : "Disconnected");
+        QVERIFY(m_info);
+    }
+
     void destroyedWhileQuerying()
     {
         write("hang", "");
@@ -218,6 +251,14 @@ private:
     {
         QTest::keyPress(m_info, key);
         QTest::keyRelease(m_info, key);
+    }
+    Toast *resultNotice() const
+    {
+        for (Toast *toast : m_info->findChildren<Toast *>()) {
+            if (toast->isVisible() && !qobject_cast<ToastWait *>(toast))
+                return toast;
+        }
+        return nullptr;
     }
     ListView *list() const { return m_info->findChild<ListView *>(); }
     Tail *tail() const { return m_info->findChild<Tail *>(); }

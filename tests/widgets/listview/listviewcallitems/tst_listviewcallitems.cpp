@@ -43,6 +43,7 @@ private slots:
     void subtitleAlignmentBox();
     void historyLabels_data();
     void historyLabels();
+    void historyTwoLines_data();
     void historyTwoLines();
 };
 
@@ -243,6 +244,13 @@ void tst_ListViewCallItems::presencePaint()
     const QRect ink = inkOf(image, disabled).translated(-rowRect.x(), 0);
     QVERIFY(ink.left() >= 60 && ink.left() <= 63 && ink.right() >= 272 && ink.right() <= 275);
     QCOMPARE(inkOf(image, QColor(0, 160, 0)), QRect(rowRect.x() + 33, rowRect.y() + 12, 20, 20));
+
+    // The white disc backs an icon; without one there is none.
+    const QPoint discEdge(rowRect.x() + 49, rowRect.y() + 21);
+    item.setPixmapPresc(solid({20, 20}, Qt::transparent));
+    QCOMPARE(paintRow(item).pixelColor(discEdge), QColor(Qt::white));
+    ListViewPresenceItem bare(QString(), QString(), false);
+    QCOMPARE(paintRow(bare).pixelColor(discEdge), background);
 }
 
 void tst_ListViewCallItems::fragmentPlaces()
@@ -277,31 +285,47 @@ void tst_ListViewCallItems::subtitleAlignmentBox()
 
 void tst_ListViewCallItems::historyLabels_data()
 {
-    // The two lines given, and the label a plain row would show.
+    // The two lines given, and the label a plain row would show in a box as wide.
     QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("textWidth");
 
-    QTest::newRow("unknown, nothing") << QStringList {"Unknown", "", "No Information"};
-    QTest::newRow("unknown, number") << QStringList {"Unknown", "5551234", "5551234"};
-    QTest::newRow("equal lines") << QStringList {"5551234", "5551234", "5551234"};
-    QTest::newRow("both") << QStringList {"Alice", "5551234", "Alice (5551234)"};
-    QTest::newRow("percent signs") << QStringList {"50%2 off", "x%1", "50%2 off (x%1)"};
+    QTest::newRow("unknown, nothing") << QStringList {"Unknown", "", "No Information"} << -1;
+    QTest::newRow("unknown, number") << QStringList {"Unknown", "5551234", "5551234"} << -1;
+    QTest::newRow("equal lines") << QStringList {"5551234", "5551234", "5551234"} << -1;
+    QTest::newRow("both") << QStringList {"Alice", "5551234", "Alice (5551234)"} << -1;
+    // The fixed text is shortened like any label.
+    QTest::newRow("no information, narrow") << QStringList {"Unknown", "", "No Information"} << 60;
+    QTest::newRow("percent signs") << QStringList {"50%2 off", "x%1", "50%2 off (x%1)"} << -1;
 }
 
 void tst_ListViewCallItems::historyLabels()
 {
     QFETCH(QStringList, lines);
+    QFETCH(int, textWidth);
 
     ListViewSubTitleItemHistory item(QStringLiteral("not drawn"));
     item.setTextColor(textPen);
     item.setTextLine1(lines[0]);
     item.setTextLine2(lines[1]);
+    item.setTextWidth(textWidth);
     ListViewSubTitleItem expected(lines[2]);
     expected.setTextColor(textPen);
+    expected.setTextWidth(textWidth);
     QCOMPARE(paintRow(item), paintRow(expected));
+}
+
+void tst_ListViewCallItems::historyTwoLines_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::newRow("point-sized font") << QFont();
+    QFont pixels;
+    pixels.setPixelSize(20);
+    QTest::newRow("pixel-sized font") << pixels;
 }
 
 void tst_ListViewCallItems::historyTwoLines()
 {
+    QFETCH(QFont, font);
     QString line1 = QStringLiteral("Alexander Richardson");
     QString line2 = QStringLiteral("+44 20 7946 0958");
     ListViewSubTitleItemHistory item(QString {});
@@ -310,7 +334,7 @@ void tst_ListViewCallItems::historyTwoLines()
     item.setTextLine2(line2);
     // "Alexander Richardson (+44 20 7946 0958)" does not fit in 250 pixels; each line does.
     item.setTextWidth(250);
-    const QImage image = paintRow(item);
+    const QImage image = paintRow(item, rowRect, font);
     const QRect first = inkOf(image, textPen);
     const QRect second = inkOf(image, QColor(155, 155, 155));
     QVERIFY(first.top() > rowRect.top() && first.bottom() < second.top()
