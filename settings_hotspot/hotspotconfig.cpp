@@ -2,16 +2,17 @@
 
 #include "core.h"
 
+#include "inifile.h"
+
 #include <QDebug>
-#include <QDir>
-#include <QFileInfo>
-#include <QSettings>
-#include <QStringList>
-#include <QTemporaryFile>
+#include <QVariant>
 
 namespace HotspotConfig {
 
 namespace {
+
+    const QString tethering = QLatin1String("TETHERING");
+    const QString hotspot = QLatin1String("HOTSPOT");
 
     QString devicePath(const char *path)
     {
@@ -23,38 +24,39 @@ namespace {
         return theCore ? theCore->envInfoFileName() : QString();
     }
 
-    // A value that another tool wrote with unquoted commas reads as a list; it is one text.
-    QString readText(const QSettings &settings, const QString &key, const QString &fallback)
+    // The text-to-boolean rule of QVariant; a serialised value means nothing here.
+    bool readSwitch(const IniFile &env)
     {
-        const QVariant value = settings.value(key, fallback);
-        if (value.type() == QVariant::StringList)
-            return value.toStringList().join(QLatin1Char(','));
-        return value.toString();
+        const QString text = env.value(hotspot, hotspot, QLatin1String("FALSE"));
+        return !text.startsWith(QLatin1Char('@')) && QVariant(text).toBool();
     }
 
-    // Qt 5's QSaveFile puts its new file in place even when the last write to it failed, so a
-    // full disk would leave a settings file cut short and QSettings would report success. A
-    // file is only rewritten when one twice its size, and some, fits beside it.
-    bool roomFor(const QString &path)
+    int readIeee80211n(const IniFile &hostapd)
     {
-        const QFileInfo target(path);
-        QTemporaryFile probe(target.absolutePath() + QStringLiteral("/.space-XXXXXX"));
-        bool room = QDir().mkpath(target.absolutePath()) && probe.open();
-        const QByteArray block(4096, '\0');
-        for (qint64 left = 2 * target.size() + block.size(); room && left > 0; left -= block.size())
-            room = probe.write(block) == block.size();
-        room = room && probe.flush();
-        if (!room)
-            qWarning() << "HotspotConfig::roomFor no room to rewrite" << path;
-        return room;
+        return hostapd.value(tethering, QLatin1String("ieee80211n"), QLatin1String("0")).toInt();
     }
 
-    // A line QSettings cannot parse (a '#' comment, say) leaves a format error behind, but the
-    // file is written all the same; only an access error means the write did not happen.
-    bool flush(QSettings &settings)
+    QString readPassphrase(const IniFile &hostapd)
     {
-        settings.sync();
-        return settings.status() != QSettings::AccessError;
+        return hostapd.value(tethering, QLatin1String("wpa_passphrase"))
+            .trimmed()
+            .remove(QLatin1String("sec:"));
+    }
+
+    void setSwitch(IniFile &env, bool on)
+    {
+        if (!env.contains(hotspot, hotspot) || readSwitch(env) != on)
+            env.setValue(hotspot, hotspot, on);
+    }
+
+    // A text the user changed, or one the file lacks or holds blank (the screen showed a
+    // default for it), is stored; any other stays as it is.
+    void setText(
+        IniFile &hostapd, const char *key, const QString &stored, const QString &text, bool changed)
+    {
+        const QString name = QLatin1String(key);
+        if (stored.isEmpty() || (changed && stored != text))
+            hostapd.setValue(tethering, name, text);
     }
 
 } // namespace
@@ -62,31 +64,20 @@ namespace {
 Stored load()
 {
     Stored stored;
-    {
-        const QSettings env(envInfoFile(), QSettings::IniFormat);
-        stored.enabled
-            = env.value(QStringLiteral("HOTSPOT/HOTSPOT"), QStringLiteral("FALSE")).toBool();
-    }
+    stored.enabled = readSwitch(IniFile(envInfoFile()));
 
-    const QSettings hostapd(devicePath(hostapdConfPath), QSettings::IniFormat);
-    stored.hwMode = readText(hostapd, QStringLiteral("TETHERING/hw_mode"), QStringLiteral("b"));
-    stored.ieee80211n
-        = hostapd.value(QStringLiteral("TETHERING/ieee80211n"), QStringLiteral("0")).toInt();
+    const IniFile hostapd(devicePath(hostapdConfPath));
+    stored.hwMode = hostapd.value(tethering, QLatin1String("hw_mode"), QLatin1String("b"));
+    stored.ieee80211n = readIeee80211n(hostapd);
 
-    {
-        const QSettings line(devicePath(sipLinePath), QSettings::IniFormat);
-        QString number = readText(line, QStringLiteral("LineInfo/LineNumber"), QString());
-        if (number.isEmpty())
-            number = QStringLiteral("unknown");
-        stored.defaultSsid = QStringLiteral("KLX-p7720_") + number;
-    }
+    QString number = IniFile(devicePath(sipLinePath))
+                         .value(QLatin1String("LineInfo"), QLatin1String("LineNumber"));
+    if (number.isEmpty())
+        number = QLatin1String("unknown");
+    stored.defaultSsid = QLatin1String("KLX-p7720_") + number;
 
-    stored.ssid = readText(hostapd, QStringLiteral("TETHERING/ssid"), stored.defaultSsid).trimmed();
-    stored.passphrase = readText(
-        hostapd, QStringLiteral("TETHERING/wpa_passphrase"), QLatin1String(builtinPassphrase))
-                            .trimmed();
-    stored.passphrase.remove(QLatin1String("sec:"));
-
+    stored.ssid = hostapd.value(tethering, QLatin1String("ssid")).trimmed();
+    stored.passphrase = readPassphrase(hostapd);
     if (stored.ssid.isEmpty())
         stored.ssid = stored.defaultSsid;
     if (stored.passphrase.isEmpty())
@@ -126,26 +117,41 @@ void parametersFor(const QString &frequency, const QString &mode, QString *hwMod
     }
 }
 
-bool writeSwitch(bool on)
+bool save(bool on, const Tethering &values, int changed)
 {
-    if (!roomFor(envInfoFile()))
+    IniFile env(envInfoFile());
+    setSwitch(env, on);
+
+    IniFile hostapd(devicePath(hostapdConfPath));
+    const QString hwMode = QLatin1String("hw_mode");
+    const QString ieee80211n = QLatin1String("ieee80211n");
+    const bool radio = changed & RadioChanged;
+    if (!hostapd.contains(tethering, hwMode)
+        || (radio && hostapd.value(tethering, hwMode) != values.hwMode))
+        hostapd.setValue(tethering, hwMode, values.hwMode);
+    if (!hostapd.contains(tethering, ieee80211n)
+        || (radio && readIeee80211n(hostapd) != values.ieee80211n))
+        hostapd.setValue(tethering, ieee80211n, values.ieee80211n);
+    setText(hostapd, "ssid", hostapd.value(tethering, QLatin1String("ssid")).trimmed(),
+        values.ssid.trimmed(), changed & SsidChanged);
+    setText(hostapd, "wpa_passphrase", readPassphrase(hostapd), values.passphrase.trimmed(),
+        changed & PassphraseChanged);
+
+    if (!env.save())
         return false;
-    QSettings env(envInfoFile(), QSettings::IniFormat);
-    env.setValue(QStringLiteral("HOTSPOT/HOTSPOT"), on);
-    return flush(env);
+    if (hostapd.save())
+        return true;
+    // The switch must not claim settings that never reached the access point's file.
+    if (!env.restore())
+        qWarning() << "HotspotConfig::save the switch could not be put back";
+    return false;
 }
 
-bool writeTethering(
-    const QString &hwMode, int ieee80211n, const QString &ssid, const QString &passphrase)
+bool writeSwitch(bool on)
 {
-    if (!roomFor(devicePath(hostapdConfPath)))
-        return false;
-    QSettings hostapd(devicePath(hostapdConfPath), QSettings::IniFormat);
-    hostapd.setValue(QStringLiteral("TETHERING/hw_mode"), hwMode);
-    hostapd.setValue(QStringLiteral("TETHERING/ieee80211n"), ieee80211n);
-    hostapd.setValue(QStringLiteral("TETHERING/ssid"), ssid.trimmed());
-    hostapd.setValue(QStringLiteral("TETHERING/wpa_passphrase"), passphrase.trimmed());
-    return flush(hostapd);
+    IniFile env(envInfoFile());
+    setSwitch(env, on);
+    return env.save();
 }
 
 QString masked(const QString &passphrase)

@@ -34,11 +34,26 @@ bool choicesFor(const QString &hwMode, int ieee80211n, QString *frequency, QStri
 // The radio parameters to store for the screen's choices.
 void parametersFor(const QString &frequency, const QString &mode, QString *hwMode, int *ieee80211n);
 
-// Each write flushes its file and reports whether it reached the disk; a failed write
-// leaves the file as it was.
+// The access point's parameters a save stores.
+struct Tethering
+{
+    QString hwMode;
+    int ieee80211n = 0;
+    QString ssid;
+    QString passphrase;
+};
+
+// What the user changed on the screen. A parameter left alone keeps the bytes its file holds
+// (values the rows cannot show in full survive that way), unless the file lacks it or holds
+// nothing usable, when the value the screen showed is stored.
+enum Change { RadioChanged = 0x1, SsidChanged = 0x2, PassphraseChanged = 0x4 };
+
+// Stores the switch and the access point's parameters, changing no other byte of either
+// file. Both files are written or, when either cannot be, neither.
+bool save(bool on, const Tethering &values, int changed);
+
+// Stores the switch alone; a file that already holds it is left alone.
 bool writeSwitch(bool on);
-bool writeTethering(
-    const QString &hwMode, int ieee80211n, const QString &ssid, const QString &passphrase);
 
 // A passphrase as it may appear in the log.
 QString masked(const QString &passphrase);

@@ -187,8 +187,6 @@ void SettingsHotspot::loadsetting()
     HotspotConfig::choicesFor(stored.hwMode, stored.ieee80211n, &m_frequency, &m_connectionMode);
 
     m_hotspotEnabled = stored.enabled;
-    m_savedSsid = stored.ssid;
-    m_savedPassword = stored.passphrase;
     m_savedFrequency = m_frequency;
     m_savedConnectionMode = m_connectionMode;
 
@@ -200,6 +198,10 @@ void SettingsHotspot::loadsetting()
         m_ssidItem->setEditText(stored.ssid);
     if (m_passwordItem)
         m_passwordItem->setEditText(stored.passphrase);
+    // What the rows show is the reference for changes: a stored text longer than its row
+    // shows cut, and must still count as unchanged while the user leaves it alone.
+    m_savedSsid = m_ssidItem ? m_ssidItem->editText() : stored.ssid;
+    m_savedPassword = m_passwordItem ? m_passwordItem->editText() : stored.passphrase;
     setSettingRowsEnabled(stored.enabled);
     if (m_listView)
         m_listView->setSelectedIdx(UseHotspotRow);
@@ -381,23 +383,25 @@ void SettingsHotspot::send2WiFi()
             return showValidationFailure(tr("Do not Enter the Password into Korean"), PasswordRow);
     }
 
-    QString hwMode = QStringLiteral("b");
-    int ieee80211n = 0;
-    if (m_frequencyItem) {
-        HotspotConfig::parametersFor(m_frequencyItem->selectedText(),
-            m_connectionModeItem ? m_connectionModeItem->selectedText() : QString(), &hwMode,
-            &ieee80211n);
-    }
-    // A write that does not reach the disk must not be applied or reported as saved; the
-    // switch goes back to what it was if the access point's settings could not be stored.
-    const bool wasOn = HotspotConfig::load().enabled;
-    bool written = HotspotConfig::writeSwitch(on);
-    if (written && !HotspotConfig::writeTethering(hwMode, ieee80211n, ssid, password)) {
-        HotspotConfig::writeSwitch(wasOn);
-        written = false;
-    }
-    qWarning() << "hw_mode" << hwMode << "iee80211n" << ieee80211n << "ssid" << ssid.trimmed()
-               << HotspotConfig::masked(password.trimmed()) << on;
+    HotspotConfig::Tethering tethering;
+    tethering.hwMode = QLatin1String("b");
+    tethering.ssid = ssid;
+    tethering.passphrase = password;
+    const QString frequency = m_frequencyItem ? m_frequencyItem->selectedText() : QString();
+    const QString mode = m_connectionModeItem ? m_connectionModeItem->selectedText() : QString();
+    if (m_frequencyItem)
+        HotspotConfig::parametersFor(frequency, mode, &tethering.hwMode, &tethering.ieee80211n);
+    int changed = 0;
+    if (frequency != m_savedFrequency || mode != m_savedConnectionMode)
+        changed |= HotspotConfig::RadioChanged;
+    if (ssid != m_savedSsid)
+        changed |= HotspotConfig::SsidChanged;
+    if (password != m_savedPassword)
+        changed |= HotspotConfig::PassphraseChanged;
+    // A write that does not reach the disk must not be applied or reported as saved.
+    const bool written = HotspotConfig::save(on, tethering, changed);
+    qWarning() << "hw_mode" << tethering.hwMode << "iee80211n" << tethering.ieee80211n << "ssid"
+               << ssid.trimmed() << HotspotConfig::masked(password.trimmed()) << on;
     if (!written) {
         qWarning() << "SettingsHotspot::send2WiFi the settings could not be written";
         showNotice(tr("Failed"), 2000);

@@ -1,14 +1,14 @@
 // The hotspot configuration, environment and SIP line files as bytes split at "\0\xff": loading
-// yields usable values; a successful write reads back and keeps others' keys; a failed one
-// leaves the file as it was.
+// yields usable values; a successful write reads back, changes no byte outside the written
+// value and keeps others' keys; a failed one leaves the file as it was.
 
 #include "core.h"
 #include "hotspotconfig.h"
+#include "inifile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -41,16 +41,25 @@ QByteArray bytesOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Everything QSettings reads from a file, the keys the screen writes left out.
-QMap<QString, QVariant> othersOf(const QString &path, const QStringList &owned)
+// The one stretch in which two versions of a file differ.
+struct Difference
 {
-    QMap<QString, QVariant> values;
-    const QSettings settings(path, QSettings::IniFormat);
-    for (const QString &key : settings.allKeys()) {
-        if (!owned.contains(key))
-            values.insert(key, settings.value(key));
-    }
-    return values;
+    QByteArray removed;
+    QByteArray inserted;
+};
+
+Difference differenceOf(const QByteArray &before, const QByteArray &after)
+{
+    int prefix = 0;
+    const int shorter = qMin(before.size(), after.size());
+    while (prefix < shorter && before.at(prefix) == after.at(prefix))
+        ++prefix;
+    int suffix = 0;
+    while (suffix < shorter - prefix
+        && before.at(before.size() - 1 - suffix) == after.at(after.size() - 1 - suffix))
+        ++suffix;
+    return {before.mid(prefix, before.size() - prefix - suffix),
+        after.mid(prefix, after.size() - prefix - suffix)};
 }
 
 void quiet(QtMsgType, const QMessageLogContext &, const QString &) { }
@@ -86,7 +95,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     while (files.size() < 3)
         files << QByteArray();
 
-    // QSettings keeps files it has read by name; every input gets names of its own.
     const QString root = scratch->filePath(QString::number(++run));
     core->setDeviceRoot(root);
     const QString hostapd = core->devicePath(QLatin1String(HotspotConfig::hostapdConfPath));
@@ -107,27 +115,39 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         && frequency != QLatin1String(HotspotConfig::frequency5))
         fail("frequency", frequency);
 
-    const QStringList owned
-        = {QStringLiteral("TETHERING/hw_mode"), QStringLiteral("TETHERING/ieee80211n"),
-            QStringLiteral("TETHERING/ssid"), QStringLiteral("TETHERING/wpa_passphrase")};
-    const QMap<QString, QVariant> before = othersOf(hostapd, owned);
+    // A first save fills in what the files lack; the second changes the name alone.
+    HotspotConfig::Tethering values;
+    values.hwMode = stored.hwMode;
+    values.ieee80211n = stored.ieee80211n;
+    values.ssid = stored.ssid;
+    values.passphrase = stored.passphrase;
+    HotspotConfig::save(stored.enabled, values, 0);
     const QByteArray bytesBefore = bytesOf(hostapd);
-    const QString ssid = stored.ssid.left(32);
-    const QString passphrase = QStringLiteral("pass, \"word\"; #9");
-    if (HotspotConfig::writeTethering(QStringLiteral("g"), 1, ssid, passphrase)) {
+    const QString ssid = QStringLiteral("pass, \"word\"; #9 ") + stored.ssid.left(8);
+    values.ssid = ssid;
+    const IniFile others(hostapd);
+    if (HotspotConfig::save(stored.enabled, values, HotspotConfig::SsidChanged)) {
         const HotspotConfig::Stored again = HotspotConfig::load();
-        if (again.hwMode != QLatin1String("g") || again.ieee80211n != 1)
-            fail("radio parameters read back as", again.hwMode);
-        if (again.ssid != (ssid.trimmed().isEmpty() ? again.defaultSsid : ssid.trimmed()))
+        if (again.ssid != ssid.trimmed())
             fail("name read back as", again.ssid);
-        if (again.passphrase != passphrase)
-            fail("passphrase read back as", again.passphrase);
-        // QSettings writes a "/" in a key's name as "\", so such a key comes back under another
-        // name; every other key of another owner must still be there as it was.
-        const QMap<QString, QVariant> after = othersOf(hostapd, owned);
-        for (auto it = before.cbegin(); it != before.cend(); ++it) {
-            if (it.key().count(QLatin1Char('/')) < 2 && after.value(it.key()) != it.value())
-                fail("a key of another owner changed:", it.key());
+        if (again.passphrase != stored.passphrase || again.hwMode != stored.hwMode)
+            fail("an unchanged value read back as", again.passphrase + again.hwMode);
+        // Only the name changed: its value, or a line (and section) added for it.
+        const QByteArray bytesAfter = bytesOf(hostapd);
+        const Difference difference = differenceOf(bytesBefore, bytesAfter);
+        const QByteArray value
+            = IniFile::encoded(ssid.trimmed(), bytesBefore.startsWith("\xef\xbb\xbf"));
+        const QByteArray added = "\n[TETHERING]\nssid=" + value + '\n';
+        if (!added.contains(difference.inserted)
+            && !QByteArray(added).replace("\n", "\r\n").contains(difference.inserted))
+            fail("bytes outside the name changed:",
+                QString::fromLatin1(difference.inserted.toHex()));
+        const IniFile after(hostapd);
+        for (const char *key : {"hw_mode", "ieee80211n", "wpa_passphrase", "interface"}) {
+            const QString name = QLatin1String(key);
+            if (after.value(QStringLiteral("TETHERING"), name)
+                != others.value(QStringLiteral("TETHERING"), name))
+                fail("a key the save did not change reads differently:", name);
         }
     } else if (bytesOf(hostapd) != bytesBefore) {
         fail("a failed write changed the file");

@@ -172,6 +172,24 @@ void tst_WifiService::answersTheSave_data()
     row("hw_mode G", true, "Lab", pass, "G", "invalid_hw_mode");
 }
 
+namespace {
+
+const int allChanged = HotspotConfig::RadioChanged | HotspotConfig::SsidChanged
+    | HotspotConfig::PassphraseChanged;
+
+HotspotConfig::Tethering tethering(
+    const QString &hwMode, const QString &ssid, const QString &passphrase)
+{
+    HotspotConfig::Tethering values;
+    values.hwMode = hwMode;
+    values.ieee80211n = 1;
+    values.ssid = ssid;
+    values.passphrase = passphrase;
+    return values;
+}
+
+} // namespace
+
 // The settings reach the service as the application writes them.
 void tst_WifiService::answersTheSave()
 {
@@ -180,8 +198,7 @@ void tst_WifiService::answersTheSave()
     QFETCH(QString, passphrase);
     QFETCH(QString, hwMode);
     QFETCH(QString, answer);
-    QVERIFY(HotspotConfig::writeSwitch(on));
-    QVERIFY(HotspotConfig::writeTethering(hwMode, 1, ssid, passphrase));
+    QVERIFY(HotspotConfig::save(on, tethering(hwMode, ssid, passphrase), allChanged));
     QVERIFY(request({"apply"}).contains(QStringLiteral("answer \"%1\"").arg(answer)));
     QTRY_COMPARE(answers(), QStringList {"settings_hotspot wifi2ui_Hotspot(str) " + answer});
     QCOMPARE(m_service->accessPoint()->isEnabled(), on && answer == QLatin1String("on"));
@@ -196,7 +213,7 @@ void tst_WifiService::silentWhenTheSandboxSaysSo()
     QCOMPARE(request({"apply"}), QStringLiteral("silent: no answer"));
     // The script's word outranks the file; the next answer is the only one.
     request({"silent", "off"});
-    QVERIFY(HotspotConfig::writeTethering("g", 1, "", "12345678"));
+    QVERIFY(HotspotConfig::save(true, tethering("g", "", "12345678"), allChanged));
     request({"apply"});
     QTRY_COMPARE(answers(), QStringList {"settings_hotspot wifi2ui_Hotspot(str) invalid_ssid"});
 }
