@@ -4,9 +4,10 @@
 # SECONDS seconds (default 600), in a clang build of their own (build-fuzz). New inputs collect
 # in build-fuzz/tests/fuzz/corpus-<target>; an input that finds a fault is written to
 # build-fuzz/tests/fuzz/<target>-crash-... (add it to tests/fuzz/corpus/<target> with the fix).
-# "--smoke" runs the short runs of the test command instead.
+# Targets named after SECONDS are the only ones run. "--smoke" runs the short, seeded runs of
+# the test command instead.
 #
-#   ./scripts/run-fuzz.sh [SECONDS | --smoke]
+#   ./scripts/run-fuzz.sh [SECONDS [TARGET...] | --smoke]
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 dir="$top/build-fuzz"
@@ -30,6 +31,7 @@ if [ "${1:-}" = "--smoke" ]; then
 fi
 
 seconds=${1:-600}
+[ $# -gt 1 ] && shift && targets="$*"
 status=0
 for target in $targets; do
     work="$dir/tests/fuzz/corpus-$target"

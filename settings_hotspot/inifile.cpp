@@ -245,9 +245,21 @@ QByteArray IniFile::lineBreak() const
 
 void IniFile::setEncoded(const QString &section, const QString &key, const QByteArray &value)
 {
+    insert(section, key, value);
+    parse();
+    // A file that ends inside quotes or after a backslash swallows what is added to it; such
+    // a file is not written rather than written without the value.
+    const Entry *entry = find(section, key);
+    if (!entry || m_data.mid(entry->valueStart, entry->valueEnd - entry->valueStart) != value) {
+        qWarning() << "IniFile::setValue the file cannot take" << section << key << m_path;
+        m_editFailed = true;
+    }
+}
+
+void IniFile::insert(const QString &section, const QString &key, const QByteArray &value)
+{
     if (const Entry *entry = find(section, key)) {
         m_data.replace(entry->valueStart, entry->valueEnd - entry->valueStart, value);
-        parse();
         return;
     }
     const QByteArray sectionName = section.toLatin1();
@@ -267,13 +279,12 @@ void IniFile::setEncoded(const QString &section, const QString &key, const QByte
             m_data += lineBreak();
         m_data += '[' + sectionName + ']' + lineBreak() + line;
     }
-    parse();
 }
 
 bool IniFile::save()
 {
-    if (!m_readable) {
-        qWarning() << "IniFile::save not a settings file, left alone:" << m_path;
+    if (!m_readable || m_editFailed) {
+        qWarning() << "IniFile::save not a settings file this can edit, left alone:" << m_path;
         return false;
     }
     return !isModified() || write(m_data);

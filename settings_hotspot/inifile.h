@@ -57,6 +57,7 @@ private:
     void parse();
     const Entry *find(const QString &section, const QString &key) const;
     void setEncoded(const QString &section, const QString &key, const QByteArray &value);
+    void insert(const QString &section, const QString &key, const QByteArray &value);
     QByteArray lineBreak() const;
     bool write(const QByteArray &data) const;
 
@@ -65,6 +66,7 @@ private:
     QByteArray m_data;
     bool m_readable = true;
     bool m_utf8 = false;
+    bool m_editFailed = false;
     QList<Entry> m_entries;
     QList<Section> m_sections;
 };

@@ -153,8 +153,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fail("a failed write changed the file");
     }
 
-    if (!HotspotConfig::writeSwitch(true) || !HotspotConfig::load().enabled)
-        fail("the switch did not read back as on");
+    const QByteArray envBefore = bytesOf(env);
+    if (HotspotConfig::writeSwitch(true) ? !HotspotConfig::load().enabled
+                                         : bytesOf(env) != envBefore)
+        fail("the switch neither read back as on nor stayed as it was");
 
     QDir(root).removeRecursively();
     return 0;
