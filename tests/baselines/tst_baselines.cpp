@@ -14,7 +14,9 @@
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTextLayout>
 
 namespace {
 
@@ -80,6 +82,8 @@ private slots:
     void screens();
     void galleryPages_data();
     void galleryPages();
+    void textsFitInEveryLanguage_data();
+    void textsFitInEveryLanguage();
 
 private:
     void compare(const QImage &actual, const QString &name);
@@ -308,6 +312,58 @@ void tst_Baselines::compare(const QImage &actual, const QString &name)
                          .arg(different)
                          .arg(allowed)
                          .arg(actualFile, differenceFile)));
+}
+
+void tst_Baselines::textsFitInEveryLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    for (int language = 0; language < Core::LanguageCount; ++language)
+        QTest::newRow(language == Core::English ? "en" : qPrintable(Core::languageCode(language)))
+            << language;
+}
+
+// Every key text, the erase key's too, keeps 6 pixels from the separators, and the passphrase
+// rule "(8~63)" is never broken over two lines of its notice.
+void tst_Baselines::textsFitInEveryLanguage()
+{
+    QFETCH(int, language);
+    auto info = f->screen->findChild<SettingsHotspotInfo *>();
+    f->shell.core.setLanguage(language);
+    f->screen->receiveMsg(QStringLiteral("changedLanguage()"), QByteArray());
+    info->receiveMsg(QStringLiteral("changedLanguage()"), QByteArray());
+    QStringList tooWide;
+    for (IMEStatus input : {IMEStatusOff, IMEStatusEnglishLower}) {
+        f->shell.core.setIMEStatus(input, false);
+        for (Tail *tail : {f->tail(), info->findChild<Tail *>()}) {
+            for (int key = 0; key < 5; ++key) {
+                const QPushButton *button = tail->button(key);
+                const int room = button->width() - 2 * 6;
+                if (QFontMetrics(button->font()).boundingRect(button->text()).width() > room)
+                    tooWide << button->text();
+            }
+        }
+    }
+    QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1String(", "))));
+
+    QFont font = QApplication::font();
+    font.setPixelSize(18);
+    for (const char *source : {"Password is too short (8~63)", "Password is too long (8~63)"}) {
+        QString message = QCoreApplication::translate("SettingsHotspot", source);
+        message.replace(QLatin1Char('\n'), QChar::LineSeparator);
+        QTextLayout layout(message, font);
+        QTextOption option(Qt::AlignHCenter);
+        option.setWrapMode(QTextOption::WrapAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            line.setLineWidth(267);
+        layout.endLayout();
+        const int rule = message.indexOf(QLatin1String("(8~63)"));
+        QVERIFY2(rule >= 0, qPrintable(message));
+        QVERIFY2(layout.lineForTextPosition(rule).lineNumber()
+                == layout.lineForTextPosition(rule + 5).lineNumber(),
+            qPrintable(message));
+    }
 }
 
 int main(int argc, char *argv[])
