@@ -420,13 +420,13 @@ void SettingsHotspot::send2WiFi()
         if (theCore && theCore->IshasKRCharacter(password))
             return showValidationFailure(tr("Do not Enter the Password into Korean"), PasswordRow);
         if (storedSsid.toUtf8().size() > maxSsidBytes)
-            return showValidationFailure(tr("Phone SSID is too long (max. 32 bytes)"), SsidRow);
+            return showValidationFailure(tr("Phone SSID is too long\n(max. 32 bytes)"), SsidRow);
         if (!isRawKey(storedPassword)) {
             if (storedPassword.size() > maxPassphrase)
                 return showValidationFailure(tr("Password is too long (8~63)"), PasswordRow);
             if (!isPrintableAscii(storedPassword)) {
                 return showValidationFailure(
-                    tr("Use only English letters, digits and symbols in the Password"),
+                    tr("Use only English letters, digits\nand symbols in the Password"),
                     PasswordRow);
             }
         }

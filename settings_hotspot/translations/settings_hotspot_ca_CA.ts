@@ -82,16 +82,20 @@ Veuillez réessayer</translation>
         <translation>Effacer</translation>
     </message>
     <message>
-        <source>Phone SSID is too long (max. 32 bytes)</source>
-        <translation>SSID du téléphone trop long (32 octets max.)</translation>
-    </message>
-    <message>
         <source>Password is too long (8~63)</source>
         <translation>Mot de passe trop long (8~63)</translation>
     </message>
     <message>
-        <source>Use only English letters, digits and symbols in the Password</source>
-        <translation>Mot de passe : lettres latines, chiffres et symboles uniquement</translation>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>SSID du téléphone trop long
+(32 octets max.)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Mot de passe : lettres latines,
+chiffres et symboles uniquement</translation>
     </message>
 </context>
 <context>

@@ -82,16 +82,20 @@ Bitte erneut versuchen</translation>
         <translation>Löschen</translation>
     </message>
     <message>
-        <source>Phone SSID is too long (max. 32 bytes)</source>
-        <translation>Telefon-SSID zu lang (max. 32 Byte)</translation>
-    </message>
-    <message>
         <source>Password is too long (8~63)</source>
         <translation>Passwort zu lang (8~63)</translation>
     </message>
     <message>
-        <source>Use only English letters, digits and symbols in the Password</source>
-        <translation>Im Passwort nur englische Buchstaben, Ziffern und Zeichen verwenden</translation>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>Telefon-SSID zu lang
+(max. 32 Byte)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Im Passwort nur englische
+Buchstaben, Ziffern und Zeichen</translation>
     </message>
 </context>
 <context>

@@ -83,17 +83,21 @@ Inténtelo de nuevo</translation>
         <translation>Borrar</translation>
     </message>
     <message>
-        <source>Phone SSID is too long (max. 32 bytes)</source>
-        <translation>SSID del teléfono demasiado largo (máx. 32 bytes)</translation>
-    </message>
-    <message>
         <source>Password is too long (8~63)</source>
         <translation>Contraseña demasiado larga
 (8~63)</translation>
     </message>
     <message>
-        <source>Use only English letters, digits and symbols in the Password</source>
-        <translation>Use solo letras inglesas, números y símbolos en la contraseña</translation>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>SSID del teléfono demasiado
+largo (máx. 32 bytes)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Solo letras inglesas, números y
+símbolos en la contraseña</translation>
     </message>
 </context>
 <context>

@@ -83,17 +83,21 @@ Please try again</source>
         <translation>Διαγραφή</translation>
     </message>
     <message>
-        <source>Phone SSID is too long (max. 32 bytes)</source>
-        <translation>Το SSID τηλεφώνου είναι πολύ μεγάλο (έως 32 byte)</translation>
-    </message>
-    <message>
         <source>Password is too long (8~63)</source>
         <translation>Ο κωδικός είναι πολύ μεγάλος
 (8~63)</translation>
     </message>
     <message>
-        <source>Use only English letters, digits and symbols in the Password</source>
-        <translation>Στον κωδικό μόνο λατινικά γράμματα, ψηφία και σύμβολα</translation>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>Το SSID τηλεφώνου είναι
+πολύ μεγάλο (έως 32 byte)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Στον κωδικό μόνο λατινικά
+γράμματα, ψηφία και σύμβολα</translation>
     </message>
 </context>
 <context>

@@ -82,16 +82,20 @@ Riprovare</translation>
         <translation>Cancella</translation>
     </message>
     <message>
-        <source>Phone SSID is too long (max. 32 bytes)</source>
-        <translation>SSID del telefono troppo lungo (max 32 byte)</translation>
-    </message>
-    <message>
         <source>Password is too long (8~63)</source>
         <translation>Password troppo lunga (8~63)</translation>
     </message>
     <message>
-        <source>Use only English letters, digits and symbols in the Password</source>
-        <translation>Usare solo lettere inglesi, cifre e simboli nella password</translation>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>SSID del telefono troppo lungo
+(max 32 byte)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Usare solo lettere inglesi, cifre e
+simboli nella password</translation>
     </message>
 </context>
 <context>

@@ -82,16 +82,20 @@ Please try again</source>
         <translation>지우기</translation>
     </message>
     <message>
-        <source>Phone SSID is too long (max. 32 bytes)</source>
-        <translation>전화기 SSID가 너무 깁니다 (최대 32바이트)</translation>
-    </message>
-    <message>
         <source>Password is too long (8~63)</source>
         <translation>비밀번호가 너무 깁니다 (8~63)</translation>
     </message>
     <message>
-        <source>Use only English letters, digits and symbols in the Password</source>
-        <translation>비밀번호에는 영문자, 숫자, 기호만 사용하십시오</translation>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>전화기 SSID가 너무 깁니다
+(최대 32바이트)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>비밀번호에는 영문자, 숫자,
+기호만 사용하십시오</translation>
     </message>
 </context>
 <context>

@@ -82,16 +82,20 @@ Probeer het opnieuw</translation>
         <translation>Wissen</translation>
     </message>
     <message>
-        <source>Phone SSID is too long (max. 32 bytes)</source>
-        <translation>SSID telefoon is te lang (max. 32 bytes)</translation>
-    </message>
-    <message>
         <source>Password is too long (8~63)</source>
         <translation>Wachtwoord is te lang (8~63)</translation>
     </message>
     <message>
-        <source>Use only English letters, digits and symbols in the Password</source>
-        <translation>Gebruik alleen Engelse letters, cijfers en symbolen in het wachtwoord</translation>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>SSID telefoon is te lang
+(max. 32 bytes)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Alleen Engelse letters, cijfers
+en symbolen in het wachtwoord</translation>
     </message>
 </context>
 <context>

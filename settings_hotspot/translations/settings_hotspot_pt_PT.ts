@@ -83,17 +83,21 @@ Tente novamente</translation>
         <translation>Apagar</translation>
     </message>
     <message>
-        <source>Phone SSID is too long (max. 32 bytes)</source>
-        <translation>SSID do telefone demasiado longo (máx. 32 bytes)</translation>
-    </message>
-    <message>
         <source>Password is too long (8~63)</source>
         <translation>Palavra-passe demasiado longa
 (8~63)</translation>
     </message>
     <message>
-        <source>Use only English letters, digits and symbols in the Password</source>
-        <translation>Use apenas letras inglesas, algarismos e símbolos na palavra-passe</translation>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>SSID do telefone demasiado
+longo (máx. 32 bytes)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Na palavra-passe apenas letras
+inglesas, algarismos e símbolos</translation>
     </message>
 </context>
 <context>

@@ -83,17 +83,22 @@ Please try again</source>
         <translation>Стереть</translation>
     </message>
     <message>
-        <source>Phone SSID is too long (max. 32 bytes)</source>
-        <translation>SSID телефона слишком длинный (макс. 32 байта)</translation>
-    </message>
-    <message>
         <source>Password is too long (8~63)</source>
         <translation>Пароль слишком длинный
 (8~63)</translation>
     </message>
     <message>
-        <source>Use only English letters, digits and symbols in the Password</source>
-        <translation>В пароле допустимы только латинские буквы, цифры и символы</translation>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>SSID телефона слишком
+длинный (макс. 32 байта)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>В пароле допустимы только
+латинские буквы, цифры
+и символы</translation>
     </message>
 </context>
 <context>

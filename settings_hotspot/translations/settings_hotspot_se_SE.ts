@@ -82,16 +82,21 @@ Försök igen</translation>
         <translation>Radera</translation>
     </message>
     <message>
-        <source>Phone SSID is too long (max. 32 bytes)</source>
-        <translation>Telefonens SSID är för långt (max 32 byte)</translation>
-    </message>
-    <message>
         <source>Password is too long (8~63)</source>
         <translation>Lösenordet är för långt (8~63)</translation>
     </message>
     <message>
-        <source>Use only English letters, digits and symbols in the Password</source>
-        <translation>Använd bara engelska bokstäver, siffror och symboler i lösenordet</translation>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>Telefonens SSID är för långt
+(max 32 byte)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Använd bara engelska
+bokstäver, siffror och
+symboler i lösenordet</translation>
     </message>
 </context>
 <context>

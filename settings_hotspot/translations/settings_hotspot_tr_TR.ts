@@ -82,16 +82,20 @@ Lütfen tekrar deneyin</translation>
         <translation>Sil</translation>
     </message>
     <message>
-        <source>Phone SSID is too long (max. 32 bytes)</source>
-        <translation>Telefon SSID çok uzun (en fazla 32 bayt)</translation>
-    </message>
-    <message>
         <source>Password is too long (8~63)</source>
         <translation>Parola çok uzun (8~63)</translation>
     </message>
     <message>
-        <source>Use only English letters, digits and symbols in the Password</source>
-        <translation>Parolada yalnızca İngilizce harf, rakam ve simge kullanın</translation>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>Telefon SSID çok uzun
+(en fazla 32 bayt)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Parolada yalnızca İngilizce harf,
+rakam ve simge kullanın</translation>
     </message>
 </context>
 <context>

@@ -182,17 +182,17 @@ private slots:
         // What the Wi-Fi service would refuse, judged as stored: trimmed, the name in bytes.
         row("only spaces name", "   ", "12345678", "Phone SSID is Empty", 3);
         row("33-byte name", "Café Ünïcödé Lôbby ßtudio!", "12345678",
-            "Phone SSID is too long (max. 32 bytes)", 3);
+            "Phone SSID is too long\n(max. 32 bytes)", 3);
         row("7 characters in spaces", "Lab", " abcdefg ", "Password is too short (8~63)", 4);
         row("64 characters, not hex", "Lab",
             "gggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
             "Password is too long (8~63)", 4);
         row("accented passphrase", "Lab", "pässwort",
-            "Use only English letters, digits and "
+            "Use only English letters, digits\nand "
             "symbols in the Password",
             4);
         row("tab in passphrase", "Lab", "pass\tword",
-            "Use only English letters, digits and "
+            "Use only English letters, digits\nand "
             "symbols in the Password",
             4);
         row("32-byte name, 64 hex digits", "Café Ünïcödé Lôbby ßtudio",
