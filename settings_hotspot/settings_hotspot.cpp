@@ -32,6 +32,34 @@ const QColor rowTextColour(28, 28, 28, 255);
 const QColor rowSelectedTextColour(255, 255, 255, 255);
 const QColor rowSelectedBackground(95, 113, 160, 255);
 
+// What the radio accepts: a network name of 1 to 32 bytes, and a passphrase of 8 to 63
+// printable ASCII characters or a raw key of 64 hexadecimal digits.
+const int maxSsidBytes = 32;
+const int minPassphrase = 8;
+const int maxPassphrase = 63;
+const int rawKeyLength = 64;
+
+bool isPrintableAscii(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e)
+            return false;
+    }
+    return true;
+}
+
+bool isRawKey(const QString &text)
+{
+    if (text.size() != rawKeyLength)
+        return false;
+    for (const QChar c : text) {
+        const ushort u = c.toLower().unicode();
+        if (!((u >= '0' && u <= '9') || (u >= 'a' && u <= 'f')))
+            return false;
+    }
+    return true;
+}
+
 void setRowColours(ListViewItem *row)
 {
     row->setTextColor(rowTextColour);
@@ -91,7 +119,7 @@ void SettingsHotspot::dismissPending()
 void SettingsHotspot::showEvent(QShowEvent *)
 {
     setupStatus();
-    sendHotspotIcon(hotspotChecked());
+    sendHotspotIcon();
 }
 
 void SettingsHotspot::hideEvent(QHideEvent *)
@@ -100,6 +128,9 @@ void SettingsHotspot::hideEvent(QHideEvent *)
     // next.
     if (m_Dlg)
         static_cast<QWidget *>(m_Dlg.data())->hide();
+    // So is the devices screen: it would outlive the application on the display.
+    if (m_hotspotInfo)
+        m_hotspotInfo->hide();
     dismissPending();
 }
 
@@ -140,6 +171,8 @@ void SettingsHotspot::setupTail()
     m_tail->setFuncButtonText(2, QString());
     m_tail->setFuncButtonText(3, QString());
     m_tail->setFuncButtonText(4, tr("Save"));
+    m_tail->setEraseStr(tr("Erase"));
+    m_tail->setUseEraseStr(true);
 }
 
 void SettingsHotspot::setupListView()
@@ -165,7 +198,8 @@ void SettingsHotspot::setupListView()
     m_passwordItem = new ListViewLineEditItem(tr("Password"), QString());
     m_passwordItem->setEditTextLeftMargin(80);
     m_passwordItem->setEchoPasswordMode(true);
-    m_passwordItem->setMaxLength(63);
+    // A raw key of 64 hexadecimal digits is a passphrase too.
+    m_passwordItem->setMaxLength(rawKeyLength);
     addRow(m_passwordItem);
 
     connect(m_listView, &ListView::focusChanged, this, &SettingsHotspot::listFocusChanged);
@@ -369,18 +403,35 @@ void SettingsHotspot::send2WiFi()
     const bool on = hotspotChecked();
     const QString ssid = m_ssidItem ? m_ssidItem->editText() : QString();
     const QString password = m_passwordItem ? m_passwordItem->editText() : QString();
+    // A script that cannot start leaves the access point, and so the switch, as they were.
+    const bool storedOn = HotspotConfig::load().enabled;
 
+    // The texts are judged as they will be stored, trimmed: anything the Wi-Fi service would
+    // refuse must be refused here, before the running hotspot and the last good settings go.
+    const QString storedSsid = ssid.trimmed();
+    const QString storedPassword = password.trimmed();
     if (on) {
-        if (ssid.isEmpty())
+        if (storedSsid.isEmpty())
             return showValidationFailure(tr("Phone SSID is Empty"), SsidRow);
-        if (password.isEmpty())
+        if (storedPassword.isEmpty())
             return showValidationFailure(tr("Password is Empty "), PasswordRow);
-        if (password.size() < 8)
+        if (storedPassword.size() < minPassphrase)
             return showValidationFailure(tr("Password is too short (8~63)"), PasswordRow);
         if (theCore && theCore->IshasKRCharacter(ssid))
             return showValidationFailure(tr("Do not Enter the ID into Korean"), SsidRow);
         if (theCore && theCore->IshasKRCharacter(password))
             return showValidationFailure(tr("Do not Enter the Password into Korean"), PasswordRow);
+        if (storedSsid.toUtf8().size() > maxSsidBytes)
+            return showValidationFailure(tr("Phone SSID is too long\n(max. 32 bytes)"), SsidRow);
+        if (!isRawKey(storedPassword)) {
+            if (storedPassword.size() > maxPassphrase)
+                return showValidationFailure(tr("Password is too long (8~63)"), PasswordRow);
+            if (!isPrintableAscii(storedPassword)) {
+                return showValidationFailure(
+                    tr("Use only English letters, digits\nand symbols in the Password"),
+                    PasswordRow);
+            }
+        }
     }
 
     HotspotConfig::Tethering tethering;
@@ -408,10 +459,20 @@ void SettingsHotspot::send2WiFi()
         return;
     }
 
+    // A save that could not run is no save: no answer will come for it.
+    if (!runHotspotScript()) {
+        if (m_timer)
+            m_timer->stop();
+        retire(m_toastWait);
+        storeSwitch(storedOn);
+        showResult(tr("Failed"), 2000);
+        return;
+    }
+
     if (!m_timer) {
         m_timer = new QTimer;
         m_timer->setSingleShot(true);
-        connect(m_timer, &QTimer::timeout, this, &SettingsHotspot::displayResult);
+        connect(m_timer, SIGNAL(timeout()), this, SLOT(displayResult()));
     }
     m_timer->setInterval(on ? GuardOnMs : GuardOffMs);
     m_timer->start();
@@ -423,8 +484,6 @@ void SettingsHotspot::send2WiFi()
     m_toastWait->raise();
     m_toastWait->show();
     m_toastWait->raise();
-
-    runHotspotScript();
 }
 
 // The message takes the place of the result notice, so that a result arriving while it is up
@@ -458,21 +517,31 @@ void SettingsHotspot::showNotice(const QString &message, int ms)
     m_toast->raise();
 }
 
+// The outcome of a save is told on this screen, so the devices screen over it gives way.
+void SettingsHotspot::showResult(const QString &message, int ms)
+{
+    if (m_hotspotInfo)
+        m_hotspotInfo->hide();
+    showNotice(message, ms);
+}
+
 void SettingsHotspot::applyResult(const QString &result)
 {
-    if (m_timer && m_timer->isActive())
-        m_timer->stop();
-    if (m_toastWait && m_toastWait->isVisible())
+    // An answer that belongs to no save in progress (none was started, or its guard has
+    // already reported a failure) must neither close the screen nor change the switch.
+    if (!m_timer || !m_timer->isActive()) {
+        qWarning() << "SettingsHotspot::applyResult no apply pending, ignored:" << result;
+        return;
+    }
+    m_timer->stop();
+    if (m_toastWait)
         m_toastWait->hide();
     if (result == QLatin1String("on")) {
-        if (m_toastWait)
-            m_toastWait->hide();
         saveSettings();
         return;
     }
-    retire(m_toast);
-    storeSwitchOff();
-    showNotice(tr("Failed"), 2000);
+    storeSwitch(false);
+    showResult(tr("Failed"), 2000);
 }
 
 void SettingsHotspot::displayResult()
@@ -484,17 +553,18 @@ void SettingsHotspot::displayResult()
         saveSettings();
         return;
     }
-    storeSwitchOff();
-    sendHotspotIcon(false);
+    storeSwitch(false);
     runHotspotScript();
-    showNotice(tr("Failed\nPlease try again"), 5000);
+    showResult(tr("Failed\nPlease try again"), 5000);
 }
 
 void SettingsHotspot::saveSettings()
 {
     qDebug() << "SettingsHotspot::saveSetting";
     retire(m_toast);
-    sendHotspotIcon(hotspotChecked());
+    if (m_hotspotInfo)
+        m_hotspotInfo->hide();
+    sendHotspotIcon();
     m_toast = new Toast(tr("Saved"), 3000, this);
     m_toast->setIgnoreKey(true);
     QPointer<SettingsHotspot> self(this);
@@ -503,28 +573,31 @@ void SettingsHotspot::saveSettings()
         close();
 }
 
-bool SettingsHotspot::storeSwitchOff()
+// The idle screen's indicator follows every change of the stored switch.
+void SettingsHotspot::storeSwitch(bool on)
 {
-    const bool written = HotspotConfig::writeSwitch(false);
-    if (!written)
-        qWarning() << "SettingsHotspot::storeSwitchOff the switch could not be written";
-    return written;
+    if (!HotspotConfig::writeSwitch(on))
+        qWarning() << "SettingsHotspot::storeSwitch the switch could not be written";
+    sendHotspotIcon();
 }
 
-void SettingsHotspot::sendHotspotIcon(bool on)
+// Tells the idle screen the stored switch, which is what the access point runs by.
+void SettingsHotspot::sendHotspotIcon()
 {
     if (theCore) {
         theCore->sendAppMsg(QStringLiteral("idle"), QStringLiteral("updateHotspotIcon(bool)"),
-            AppMessage::payload(on));
+            AppMessage::payload(HotspotConfig::load().enabled));
     }
 }
 
 // Starts the hotspot script in the background, without a shell in between: the device root
 // may hold any character. Its answer comes back as a message, or the guard notices none.
-void SettingsHotspot::runHotspotScript()
+bool SettingsHotspot::runHotspotScript()
 {
     const QString script = theCore ? theCore->devicePath(QStringLiteral("/usr/sbin/hotspot.sh"))
                                    : QStringLiteral("/usr/sbin/hotspot.sh");
-    if (!QProcess::startDetached(script, QStringList()))
-        qWarning() << "SettingsHotspot::runHotspotScript cannot start" << script;
+    if (QProcess::startDetached(script, QStringList()))
+        return true;
+    qWarning() << "SettingsHotspot::runHotspotScript cannot start" << script;
+    return false;
 }

@@ -69,9 +69,10 @@ private:
     void applyResult(const QString &result);
     void showValidationFailure(const QString &message, int row);
     void showNotice(const QString &message, int ms);
-    bool storeSwitchOff();
-    void sendHotspotIcon(bool on);
-    void runHotspotScript();
+    void showResult(const QString &message, int ms);
+    void storeSwitch(bool on);
+    void sendHotspotIcon();
+    bool runHotspotScript();
     void dismissPending();
 
     ListView *m_listView = nullptr;

@@ -92,6 +92,8 @@ void SettingsHotspotInfo::setupTail()
     m_tail->setFuncButtonText(2, QString());
     m_tail->setFuncButtonText(3, QString());
     m_tail->setFuncButtonText(4, tr("Disconnect"));
+    m_tail->setEraseStr(tr("Erase"));
+    m_tail->setUseEraseStr(true);
 }
 
 void SettingsHotspotInfo::retranslateUi()
@@ -115,10 +117,74 @@ void SettingsHotspotInfo::searchDevice()
 {
     qWarning() << "SettingsHotspotInfo::searchDevice";
     stopQuery();
+    m_output.clear();
+    m_errorOutput = false;
     m_process = new QProcess(this);
-    m_process->start(controlTool(), {QStringLiteral("all_sta")}, QIODevice::ReadWrite);
-    connect(m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
-        &SettingsHotspotInfo::finishToStdout);
+    // Connected before the start, which may report a failure at once.
+    connect(m_process, SIGNAL(readyReadStandardOutput()), this, SLOT(readQueryOutput()));
+    connect(m_process, SIGNAL(readyReadStandardError()), this, SLOT(readQueryOutput()));
+    connect(m_process, SIGNAL(finished(int, QProcess::ExitStatus)), this,
+        SLOT(finishToStdout(int, QProcess::ExitStatus)));
+#if QT_VERSION >= 0x050600
+    connect(m_process, SIGNAL(errorOccurred(QProcess::ProcessError)), this,
+        SLOT(queryError(QProcess::ProcessError)));
+#else
+    connect(m_process, SIGNAL(error(QProcess::ProcessError)), this,
+        SLOT(queryError(QProcess::ProcessError)));
+#endif
+    if (!m_queryTimer) {
+        m_queryTimer = new QTimer(this);
+        m_queryTimer->setSingleShot(true);
+        m_queryTimer->setInterval(QueryTimeoutMs);
+        connect(m_queryTimer, SIGNAL(timeout()), this, SLOT(queryTimedOut()));
+    }
+    m_queryTimer->start();
+    m_process->start(controlTool(), QStringList(QLatin1String("all_sta")), QIODevice::ReadWrite);
+}
+
+// Standard output is kept up to a bound that a handful of stations never reaches; the errors
+// are only noted, so neither can grow the shell.
+void SettingsHotspotInfo::readQueryOutput()
+{
+    takeQueryOutput();
+}
+
+bool SettingsHotspotInfo::takeQueryOutput()
+{
+    m_output += m_process->readAllStandardOutput();
+    if (!m_process->readAllStandardError().isEmpty())
+        m_errorOutput = true;
+    if (m_output.size() <= MaxQueryOutput)
+        return true;
+    failQuery("output beyond the limit");
+    return false;
+}
+
+void SettingsHotspotInfo::queryError(QProcess::ProcessError error)
+{
+    // A crash ends with finished(); only a tool that never ran has nothing more to say.
+    if (error == QProcess::FailedToStart)
+        failQuery("the tool cannot be started");
+}
+
+void SettingsHotspotInfo::queryTimedOut()
+{
+    if (m_process)
+        failQuery("no answer in time");
+}
+
+// The query may be given up from inside its own signals, so its process is only cut off and
+// stopped here; the next query or the screen's end deletes it.
+void SettingsHotspotInfo::failQuery(const char *reason)
+{
+    qWarning() << "SettingsHotspotInfo::failQuery" << reason;
+    m_queryTimer->stop();
+    disconnect(m_process, nullptr, this, nullptr);
+    m_process->kill();
+    m_output.clear();
+    m_deviceList.clear();
+    m_queryFailed = true;
+    updateStatus();
 }
 
 // Deleting a running process kills it and waits for it, which would report its end to us
@@ -167,12 +233,18 @@ QStringList SettingsHotspotInfo::parseStations(const QByteArray &output)
     return stations;
 }
 
-void SettingsHotspotInfo::finishToStdout(int, QProcess::ExitStatus)
+void SettingsHotspotInfo::finishToStdout(int exitCode, QProcess::ExitStatus status)
 {
-    auto process = qobject_cast<QProcess *>(sender());
-    if (!process)
+    if (!m_process || sender() != m_process || !takeQueryOutput())
         return;
-    m_deviceList = parseStations(process->readAllStandardOutput());
+    if (status != QProcess::NormalExit || exitCode != 0 || (m_output.isEmpty() && m_errorOutput)) {
+        qWarning() << "SettingsHotspotInfo::finishToStdout exit" << status << exitCode;
+        return failQuery("the tool failed");
+    }
+    m_queryTimer->stop();
+    m_queryFailed = false;
+    m_deviceList = parseStations(m_output);
+    m_output.clear();
     for (const QString &station : qAsConst(m_deviceList))
         qWarning() << "IIII SettingsHotspotInfo::finishToStdout" << station;
     qWarning() << "SettingsHotspotInfo::finishToStdout size" << m_deviceList.size();
@@ -200,7 +272,8 @@ void SettingsHotspotInfo::updateStatus()
     for (const QString &station : qAsConst(m_deviceList))
         addRow(station.contains(QLatin1Char(':')) ? station.toUpper() : station);
     if (m_deviceList.isEmpty())
-        addRow(tr("There is no connected device"));
+        addRow(m_queryFailed ? tr("The hotspot is not answering")
+                             : tr("There is no connected device"));
     listFocusChanged(0);
     m_listView->setSelectedIdx(0);
     m_listView->update();

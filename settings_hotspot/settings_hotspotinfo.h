@@ -38,12 +38,16 @@ public:
 
     QStringList deviceList() const { return m_deviceList; }
     QTimer *guardTimer() const { return m_timer; }
+    // Bounds a station query (null before the first).
+    QTimer *queryTimer() const { return m_queryTimer; }
 
     // The station lines of the control tool's output, in order.
     static QStringList parseStations(const QByteArray &output);
     static bool isStationAddress(const QString &text);
 
     static constexpr int GuardMs = 10000;
+    static constexpr int QueryTimeoutMs = 5000;
+    static constexpr int MaxQueryOutput = 64 * 1024;
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -57,12 +61,17 @@ private slots:
     void tailFuncButtonClicked(int idx);
     void clickedListViewItem(int idx);
     void finishToStdout(int exitCode, QProcess::ExitStatus status);
+    void readQueryOutput();
+    void queryError(QProcess::ProcessError error);
+    void queryTimedOut();
 
 private:
     void setupTail();
     void setupListView();
     void disconnectSelected();
     void stopQuery();
+    bool takeQueryOutput();
+    void failQuery(const char *reason);
     void stopDeny();
     void dismissPending();
     void stopProcess(QProcess *&process);
@@ -76,4 +85,10 @@ private:
     QProcess *m_process = nullptr;
     // The running disconnect command; bounded by the guard.
     QProcess *m_denyProcess = nullptr;
+    QTimer *m_queryTimer = nullptr;
+    // The running query's standard output, and whether it wrote any error.
+    QByteArray m_output;
+    bool m_errorOutput = false;
+    // The last query failed: the empty list is no answer, not an empty access point.
+    bool m_queryFailed = false;
 };

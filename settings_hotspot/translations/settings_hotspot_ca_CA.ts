@@ -77,6 +77,26 @@ Please try again</source>
         <translation>Échec
 Veuillez réessayer</translation>
     </message>
+    <message>
+        <source>Erase</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Password is too long (8~63)</source>
+        <translation>Mot de passe trop long (8~63)</translation>
+    </message>
+    <message>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>SSID du téléphone trop long
+(32 octets max.)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Mot de passe : lettres latines,
+chiffres et symboles uniquement</translation>
+    </message>
 </context>
 <context>
     <name>SettingsHotspotInfo</name>
@@ -111,6 +131,14 @@ Veuillez réessayer</translation>
     <message>
         <source>Failed</source>
         <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>The hotspot is not answering</source>
+        <translation>Le point d&apos;accès ne répond pas</translation>
     </message>
 </context>
 </TS>

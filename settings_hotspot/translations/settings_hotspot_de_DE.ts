@@ -77,6 +77,26 @@ Please try again</source>
         <translation>Fehlgeschlagen
 Bitte erneut versuchen</translation>
     </message>
+    <message>
+        <source>Erase</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Password is too long (8~63)</source>
+        <translation>Passwort zu lang (8~63)</translation>
+    </message>
+    <message>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>Telefon-SSID zu lang
+(max. 32 Byte)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Im Passwort nur englische
+Buchstaben, Ziffern und Zeichen</translation>
+    </message>
 </context>
 <context>
     <name>SettingsHotspotInfo</name>
@@ -111,6 +131,14 @@ Bitte erneut versuchen</translation>
     <message>
         <source>Failed</source>
         <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>The hotspot is not answering</source>
+        <translation>Der Hotspot antwortet nicht</translation>
     </message>
 </context>
 </TS>

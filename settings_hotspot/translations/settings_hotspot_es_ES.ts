@@ -53,7 +53,8 @@
     </message>
     <message>
         <source>Password is too short (8~63)</source>
-        <translation>Contraseña demasiado corta (8~63)</translation>
+        <translation>Contraseña demasiado corta
+(8~63)</translation>
     </message>
     <message>
         <source>Do not Enter the ID into Korean</source>
@@ -76,6 +77,27 @@
 Please try again</source>
         <translation>Error
 Inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Password is too long (8~63)</source>
+        <translation>Contraseña demasiado larga
+(8~63)</translation>
+    </message>
+    <message>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>SSID del teléfono demasiado
+largo (máx. 32 bytes)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Solo letras inglesas, números y
+símbolos en la contraseña</translation>
     </message>
 </context>
 <context>
@@ -111,6 +133,14 @@ Inténtelo de nuevo</translation>
     <message>
         <source>Failed</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>The hotspot is not answering</source>
+        <translation>La zona Wi-Fi no responde</translation>
     </message>
 </context>
 </TS>

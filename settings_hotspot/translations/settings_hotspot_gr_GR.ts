@@ -53,7 +53,8 @@
     </message>
     <message>
         <source>Password is too short (8~63)</source>
-        <translation>Ο κωδικός είναι πολύ σύντομος (8~63)</translation>
+        <translation>Ο κωδικός είναι πολύ σύντομος
+(8~63)</translation>
     </message>
     <message>
         <source>Do not Enter the ID into Korean</source>
@@ -76,6 +77,27 @@
 Please try again</source>
         <translation>Απέτυχε
 Δοκιμάστε ξανά</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Διαγραφή</translation>
+    </message>
+    <message>
+        <source>Password is too long (8~63)</source>
+        <translation>Ο κωδικός είναι πολύ μεγάλος
+(8~63)</translation>
+    </message>
+    <message>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>Το SSID τηλεφώνου είναι
+πολύ μεγάλο (έως 32 byte)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Στον κωδικό μόνο λατινικά
+γράμματα, ψηφία και σύμβολα</translation>
     </message>
 </context>
 <context>
@@ -111,6 +133,14 @@ Please try again</source>
     <message>
         <source>Failed</source>
         <translation>Απέτυχε</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Διαγραφή</translation>
+    </message>
+    <message>
+        <source>The hotspot is not answering</source>
+        <translation>Το σημείο πρόσβασης δεν αποκρίνεται</translation>
     </message>
 </context>
 </TS>

@@ -77,6 +77,26 @@ Please try again</source>
         <translation>Non riuscito
 Riprovare</translation>
     </message>
+    <message>
+        <source>Erase</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Password is too long (8~63)</source>
+        <translation>Password troppo lunga (8~63)</translation>
+    </message>
+    <message>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>SSID del telefono troppo lungo
+(max 32 byte)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Usare solo lettere inglesi, cifre e
+simboli nella password</translation>
+    </message>
 </context>
 <context>
     <name>SettingsHotspotInfo</name>
@@ -111,6 +131,14 @@ Riprovare</translation>
     <message>
         <source>Failed</source>
         <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>The hotspot is not answering</source>
+        <translation>L&apos;hotspot non risponde</translation>
     </message>
 </context>
 </TS>

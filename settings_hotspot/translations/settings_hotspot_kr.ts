@@ -77,6 +77,26 @@ Please try again</source>
         <translation>실패
 다시 시도하세요</translation>
     </message>
+    <message>
+        <source>Erase</source>
+        <translation>지우기</translation>
+    </message>
+    <message>
+        <source>Password is too long (8~63)</source>
+        <translation>비밀번호가 너무 깁니다 (8~63)</translation>
+    </message>
+    <message>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>전화기 SSID가 너무 깁니다
+(최대 32바이트)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>비밀번호에는 영문자, 숫자,
+기호만 사용하십시오</translation>
+    </message>
 </context>
 <context>
     <name>SettingsHotspotInfo</name>
@@ -111,6 +131,14 @@ Please try again</source>
     <message>
         <source>Failed</source>
         <translation>실패</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>지우기</translation>
+    </message>
+    <message>
+        <source>The hotspot is not answering</source>
+        <translation>핫스팟이 응답하지 않습니다</translation>
     </message>
 </context>
 </TS>

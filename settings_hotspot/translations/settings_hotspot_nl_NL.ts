@@ -77,6 +77,26 @@ Please try again</source>
         <translation>Mislukt
 Probeer het opnieuw</translation>
     </message>
+    <message>
+        <source>Erase</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Password is too long (8~63)</source>
+        <translation>Wachtwoord is te lang (8~63)</translation>
+    </message>
+    <message>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>SSID telefoon is te lang
+(max. 32 bytes)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Alleen Engelse letters, cijfers
+en symbolen in het wachtwoord</translation>
+    </message>
 </context>
 <context>
     <name>SettingsHotspotInfo</name>
@@ -111,6 +131,14 @@ Probeer het opnieuw</translation>
     <message>
         <source>Failed</source>
         <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>The hotspot is not answering</source>
+        <translation>De hotspot reageert niet</translation>
     </message>
 </context>
 </TS>

@@ -53,7 +53,8 @@
     </message>
     <message>
         <source>Password is too short (8~63)</source>
-        <translation>Palavra-passe demasiado curta (8~63)</translation>
+        <translation>Palavra-passe demasiado curta
+(8~63)</translation>
     </message>
     <message>
         <source>Do not Enter the ID into Korean</source>
@@ -76,6 +77,27 @@
 Please try again</source>
         <translation>Falhou
 Tente novamente</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>Password is too long (8~63)</source>
+        <translation>Palavra-passe demasiado longa
+(8~63)</translation>
+    </message>
+    <message>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>SSID do telefone demasiado
+longo (máx. 32 bytes)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Na palavra-passe apenas letras
+inglesas, algarismos e símbolos</translation>
     </message>
 </context>
 <context>
@@ -111,6 +133,14 @@ Tente novamente</translation>
     <message>
         <source>Failed</source>
         <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>The hotspot is not answering</source>
+        <translation>O hotspot não responde</translation>
     </message>
 </context>
 </TS>

@@ -53,7 +53,8 @@
     </message>
     <message>
         <source>Password is too short (8~63)</source>
-        <translation>Пароль слишком короткий (8~63)</translation>
+        <translation>Пароль слишком короткий
+(8~63)</translation>
     </message>
     <message>
         <source>Do not Enter the ID into Korean</source>
@@ -76,6 +77,28 @@
 Please try again</source>
         <translation>Ошибка
 Повторите попытку</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Стереть</translation>
+    </message>
+    <message>
+        <source>Password is too long (8~63)</source>
+        <translation>Пароль слишком длинный
+(8~63)</translation>
+    </message>
+    <message>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>SSID телефона слишком
+длинный (макс. 32 байта)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>В пароле допустимы только
+латинские буквы, цифры
+и символы</translation>
     </message>
 </context>
 <context>
@@ -111,6 +134,14 @@ Please try again</source>
     <message>
         <source>Failed</source>
         <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Стереть</translation>
+    </message>
+    <message>
+        <source>The hotspot is not answering</source>
+        <translation>Точка доступа не отвечает</translation>
     </message>
 </context>
 </TS>

@@ -77,6 +77,27 @@ Please try again</source>
         <translation>Misslyckades
 Försök igen</translation>
     </message>
+    <message>
+        <source>Erase</source>
+        <translation>Radera</translation>
+    </message>
+    <message>
+        <source>Password is too long (8~63)</source>
+        <translation>Lösenordet är för långt (8~63)</translation>
+    </message>
+    <message>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>Telefonens SSID är för långt
+(max 32 byte)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Använd bara engelska
+bokstäver, siffror och
+symboler i lösenordet</translation>
+    </message>
 </context>
 <context>
     <name>SettingsHotspotInfo</name>
@@ -111,6 +132,14 @@ Försök igen</translation>
     <message>
         <source>Failed</source>
         <translation>Misslyckades</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Radera</translation>
+    </message>
+    <message>
+        <source>The hotspot is not answering</source>
+        <translation>Surfzonen svarar inte</translation>
     </message>
 </context>
 </TS>

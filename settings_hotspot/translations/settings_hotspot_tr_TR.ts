@@ -77,6 +77,26 @@ Please try again</source>
         <translation>Başarısız
 Lütfen tekrar deneyin</translation>
     </message>
+    <message>
+        <source>Erase</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Password is too long (8~63)</source>
+        <translation>Parola çok uzun (8~63)</translation>
+    </message>
+    <message>
+        <source>Phone SSID is too long
+(max. 32 bytes)</source>
+        <translation>Telefon SSID çok uzun
+(en fazla 32 bayt)</translation>
+    </message>
+    <message>
+        <source>Use only English letters, digits
+and symbols in the Password</source>
+        <translation>Parolada yalnızca İngilizce harf,
+rakam ve simge kullanın</translation>
+    </message>
 </context>
 <context>
     <name>SettingsHotspotInfo</name>
@@ -111,6 +131,14 @@ Lütfen tekrar deneyin</translation>
     <message>
         <source>Failed</source>
         <translation>Başarısız</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>The hotspot is not answering</source>
+        <translation>Erişim noktası yanıt vermiyor</translation>
     </message>
 </context>
 </TS>

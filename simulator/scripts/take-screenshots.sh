@@ -18,7 +18,9 @@ run() {
     shots=$3
     shift 3
     echo "== $name"
-    QT_QPA_PLATFORM=offscreen "$simulator" --sandbox "$work/$name" --script "$script" \
+    # The sandbox's control tool runs the one HOSTAPD_CLI names.
+    QT_QPA_PLATFORM=offscreen HOSTAPD_CLI=${tool:-/usr/sbin/hostapd_cli} \
+        "$simulator" --sandbox "$work/$name" --script "$script" \
         --screenshots "$shots" "$@" > "$work/$name.log" 2>&1 || {
         echo "$name failed; its log:" >&2
         cat "$work/$name.log" >&2
@@ -26,12 +28,36 @@ run() {
     }
 }
 
+# A control tool that never answers, for hanging_tool.script.
+printf '#!/bin/sh\nexec sleep 60\n' > "$work/hang"
+chmod +x "$work/hang"
+
 for script in "$here"/*.script; do
     name=$(basename "$script" .script)
-    [ "$name" = startup_language ] && continue
+    case $name in
+    startup_language | missing_script) continue ;;
+    hanging_tool) tool=$work/hang ;;
+    *) tool= ;;
+    esac
     run "$name" "$script" "$out"
 done
 for language in kr gr_GR ru_RU; do
-    run "language_$language" "$here/startup_language.script" "$out/language_$language" \
-        --language "$language"
+    for name in startup_language validation hanging_tool; do
+        tool=
+        [ "$name" = hanging_tool ] && tool=$work/hang
+        run "${name}_$language" "$here/$name.script" "$out/language_$language" \
+            --language "$language"
+    done
 done
+
+# A device with the hotspot on and no hotspot script: a sandbox made first, then used as it is.
+echo quit > "$work/quit.script"
+run device_without_script "$work/quit.script" "$work"
+device=$work/device_without_script
+rm "$device/usr/sbin/hotspot.sh"
+printf '[HOTSPOT]\nHOTSPOT=true\n' > "$device/configs/envinfo.ini"
+QT_QPA_PLATFORM=offscreen "$simulator" --device-root "$device" --screenshots "$out" \
+    --script "$here/missing_script.script" > "$work/missing_script.log" 2>&1 || {
+    cat "$work/missing_script.log" >&2
+    exit 1
+}

@@ -14,6 +14,7 @@
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace {
@@ -80,6 +81,8 @@ private slots:
     void screens();
     void galleryPages_data();
     void galleryPages();
+    void textsFitInEveryLanguage_data();
+    void textsFitInEveryLanguage();
 
 private:
     void compare(const QImage &actual, const QString &name);
@@ -308,6 +311,53 @@ void tst_Baselines::compare(const QImage &actual, const QString &name)
                          .arg(different)
                          .arg(allowed)
                          .arg(actualFile, differenceFile)));
+}
+
+void tst_Baselines::textsFitInEveryLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    for (int language = 0; language < Core::LanguageCount; ++language)
+        QTest::newRow(language == Core::English ? "en" : qPrintable(Core::languageCode(language)))
+            << language;
+}
+
+// Every key text, the erase key's too, keeps 6 pixels from the separators, and no line of a
+// validation message is broken by its notice (which breaks anywhere, "(8~63)" too).
+void tst_Baselines::textsFitInEveryLanguage()
+{
+    QFETCH(int, language);
+    auto info = f->screen->findChild<SettingsHotspotInfo *>();
+    f->shell.core.setLanguage(language);
+    f->screen->receiveMsg(QStringLiteral("changedLanguage()"), QByteArray());
+    info->receiveMsg(QStringLiteral("changedLanguage()"), QByteArray());
+    QStringList tooWide;
+    for (IMEStatus input : {IMEStatusOff, IMEStatusEnglishLower}) {
+        f->shell.core.setIMEStatus(input, false);
+        for (Tail *tail : {f->tail(), info->findChild<Tail *>()}) {
+            for (int key = 0; key < 5; ++key) {
+                const QPushButton *button = tail->button(key);
+                const int room = button->width() - 2 * 6;
+                if (QFontMetrics(button->font()).boundingRect(button->text()).width() > room)
+                    tooWide << button->text();
+            }
+        }
+    }
+    QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1String(", "))));
+
+    // A line wider than the notice's text area breaks anywhere, also inside a rule.
+    QFont font = QApplication::font();
+    font.setPixelSize(18);
+    QStringList broken;
+    for (const char *source : {"Password is too short (8~63)", "Password is too long (8~63)",
+             "Phone SSID is too long\n(max. 32 bytes)",
+             "Use only English letters, digits\nand symbols in the Password"}) {
+        const QString message = QCoreApplication::translate("SettingsHotspot", source);
+        for (const QString &line : message.split(QLatin1Char('\n'))) {
+            if (QFontMetrics(font).horizontalAdvance(line) > 267)
+                broken << line;
+        }
+    }
+    QVERIFY2(broken.isEmpty(), qPrintable(broken.join(QLatin1String(" | "))));
 }
 
 int main(int argc, char *argv[])

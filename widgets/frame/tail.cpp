@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPushButton>
 
 namespace {
 
@@ -33,6 +34,23 @@ int keyToIndex(int key)
 const int pressedLeft[5] = {0, 96, 192, 289, 385};
 const int pressedRight[5] = {94, 190, 287, 383, 479};
 const int separatorX[4] = {95, 191, 288, 384};
+
+const int textPointSize = 18;
+const int smallestPointSize = 13;
+const int textMargin = 6;
+
+// A text too wide for its key is drawn smaller, so that it never runs into the separators.
+void setFittedText(QPushButton *button, const QString &text)
+{
+    QFont font = button->font();
+    font.setPointSize(textPointSize);
+    const int room = button->width() - 2 * textMargin;
+    while (font.pointSize() > smallestPointSize
+        && QFontMetrics(font).boundingRect(text).width() > room)
+        font.setPointSize(font.pointSize() - 1);
+    button->setFont(font);
+    button->setText(text);
+}
 
 } // namespace
 
@@ -101,7 +119,7 @@ void Tail::setFuncButtonText(int idx, const QString &text)
         m_funcTexts[idx] = text;
     } else if (text != open && text != close) {
         btn->setIcon(QIcon(QPixmap()));
-        btn->setText(text);
+        setFittedText(btn, text);
     }
     btn->update();
 }
@@ -241,15 +259,15 @@ void Tail::changedIMEStatus(int status)
     if (m_blocked)
         return;
     if (status == 0) {
-        ui->func4Button->setText(m_func4Text);
+        setFittedText(ui->func4Button, m_func4Text);
         return;
     }
     qDebug() << "Tail::changedIMEStatus useEraseStr:" << m_useEraseStr << m_eraseStr;
     if (m_useEraseStr) {
-        ui->func4Button->setText(m_eraseStr);
+        setFittedText(ui->func4Button, m_eraseStr);
     } else {
         ui->func4Button->setIcon(QIcon(QPixmap()));
-        ui->func4Button->setText(tr("Erase"));
+        setFittedText(ui->func4Button, tr("Erase"));
     }
 }
 

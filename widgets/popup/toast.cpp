@@ -127,14 +127,17 @@ void Toast::timeout()
     closeByItself();
 }
 
-// Key events arrive accepted and stay so: no key reaches the screen under the toast.
-void Toast::keyPressEvent(QKeyEvent *)
+// Every key is accepted, also one that arrives already ignored: none may travel on to the
+// screen under the toast (an Escape would close it behind the notice).
+void Toast::keyPressEvent(QKeyEvent *e)
 {
+    e->accept();
     m_keyPressed = true;
 }
 
-void Toast::keyReleaseEvent(QKeyEvent *)
+void Toast::keyReleaseEvent(QKeyEvent *e)
 {
+    e->accept();
     // The press of this release went to whoever had the focus before the toast.
     if (!m_keyPressed)
         return;

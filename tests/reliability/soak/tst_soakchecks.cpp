@@ -175,7 +175,13 @@ void tst_SoakChecks::screenFaultsAreSeen()
     if (fault == "rows") {
         static_cast<ListViewCheckItem *>(list->item(0))->setChecked(true);
     } else if (fault == "hidden guard") {
-        // A save on a phone whose switch is off and whose script is missing.
+        // A save on a phone whose switch is off and whose script never answers.
+        const QString script = shell.path(QStringLiteral("/usr/sbin/hotspot.sh"));
+        QVERIFY(QDir().mkpath(QFileInfo(script).path()));
+        QFile file(script);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("#!/bin/sh\n") > 0);
+        file.close();
+        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
         QTest::keyClick(list, Qt::Key_Enter);
         QTest::keyClick(&screen, Qt::Key_F15);
         QVERIFY(screen.guardTimer() && screen.guardTimer()->isActive());

@@ -2,8 +2,10 @@
 
 #include "appmessage.h"
 #include "selectpopup.h"
+#include "settings_hotspotinfo.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 
 extern "C" QObject *qt_plugin_instance();
 extern "C" const char *qt_plugin_query_verification_data();
@@ -66,6 +68,8 @@ private slots:
         QCOMPARE(f->shell.status.title(), QStringLiteral("Einstellungen | WLAN-Hotspot"));
         QCOMPARE(f->tail()->funcButtonText(1), QStringLiteral("Info"));
         QCOMPARE(f->tail()->funcButtonText(4), QStringLiteral("Speichern"));
+        f->shell.core.setIMEStatus(IMEStatusEnglishLower, false);
+        QCOMPARE(f->tail()->button(3)->text(), QStringLiteral("Löschen"));
         f->shell.core.setLanguage(Core::English);
         f->screen->receiveMsg("changedLanguage()", QByteArray());
         QCOMPARE(f->shell.status.title(), QStringLiteral("Settings | Wi-Fi Hotspot"));
@@ -149,12 +153,14 @@ private slots:
         f->tap(Qt::Key_Enter);
         QTest::ignoreMessage(QtWarningMsg, "######## same data #########");
         pressSave();
-        // A result with no save pending closes the screen too.
-        f->open();
-        recordNotice();
-        answer("on");
-        QCOMPARE(m_notices, QStringList({"Saved", "Saved"}));
+        QCOMPARE(m_notices, QStringList({"Saved"}));
         QVERIFY(!f->screen->isVisible());
+        // A result with no save pending neither closes the screen nor drops the user's edits.
+        openWith(true, "Lab", "12345678");
+        answer("on");
+        QVERIFY(f->screen->isVisible() && !f->notice());
+        QCOMPARE(f->ssid()->editText(), QStringLiteral("Lab"));
+        QVERIFY(m_sent->isEmpty());
         QCOMPARE(f->scriptRuns(), 0);
     }
     // Values the rows show cut or cleaned survive saves that do not touch them.
@@ -196,6 +202,26 @@ private slots:
         row("7 characters", "Lab", "1234567", "Password is too short (8~63)", 4);
         row("korean name first", "연구실", "비밀번호12345", "Do not Enter the ID into Korean", 3);
         row("korean passphrase", "Lab", "pass워드word", "Do not Enter the Password into Korean", 4);
+        // What the Wi-Fi service would refuse, judged as stored: trimmed, the name in bytes.
+        row("only spaces name", "   ", "12345678", "Phone SSID is Empty", 3);
+        row("33-byte name", "Café Ünïcödé Lôbby ßtudio!", "12345678",
+            "Phone SSID is too long\n(max. 32 bytes)", 3);
+        row("7 characters in spaces", "Lab", " abcdefg ", "Password is too short (8~63)", 4);
+        row("64 characters, not hex", "Lab",
+            "gggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggggg",
+            "Password is too long (8~63)", 4);
+        row("accented passphrase", "Lab", "pässwort",
+            "Use only English letters, digits\nand "
+            "symbols in the Password",
+            4);
+        row("tab in passphrase", "Lab", "pass\tword",
+            "Use only English letters, digits\nand "
+            "symbols in the Password",
+            4);
+        row("32-byte name, 64 hex digits", "Café Ünïcödé Lôbby ßtudio",
+            "0123456789abcdefABCDEF0123456789abcdefABCDEF0123456789abcdefABCD", "", -1);
+        row("63 printable", "Lab",
+            "~ !}~ !}~ !}~ !}~ !}~ !}~ !}~ !}~ !}~ !}~ !}~ !}~ !}~ !}~ !}~ !", "", -1);
     }
     void validation()
     {
@@ -204,9 +230,14 @@ private slots:
         QFETCH(QString, message);
         openWith(true, ssid, password);
         pressSave();
+        QVERIFY(f->screen->isVisible());
+        if (message.isEmpty()) {
+            QVERIFY(m_notices.isEmpty() && f->waitNotice());
+            QTRY_COMPARE(f->scriptRuns(), 1);
+            return;
+        }
         QCOMPARE(m_notices, QStringList({message}));
         QTEST(f->list()->selectedIdx(), "row");
-        QVERIFY(f->screen->isVisible());
         QCOMPARE(storedSwitch(), QStringLiteral("false"));
         QCOMPARE(f->scriptRuns(), 0);
     }
@@ -222,7 +253,7 @@ private slots:
             QTest::newRow(name) << on << QString(word) << QString(notice) << runs << indicator;
         };
         row("on, on", true, "on", "Saved", 1, 1);
-        row("on, other", true, "invalid_passphrase", "Failed", 1, -1);
+        row("on, other", true, "invalid_passphrase", "Failed", 1, 0);
         // Without an answer the script runs again to switch the hotspot off.
         row("on, none", true, nullptr, "Failed\nPlease try again", 2, 0);
         row("off, on", false, "on", "Saved", 1, 0);
@@ -249,6 +280,8 @@ private slots:
         QCOMPARE(f->stored(f->hostapdConf(), "TETHERING/ssid").toString(), ssid);
         QCOMPARE(f->stored(f->hostapdConf(), "TETHERING/ieee80211n").toInt(), 1);
 
+        // The result is told on the settings screen, also when the devices screen is over it.
+        f->screen->findChild<SettingsHotspotInfo *>()->show();
         recordNotice();
         if (word.isNull()) {
             f->screen->guardTimer()->stop();
@@ -264,6 +297,14 @@ private slots:
         QCOMPARE(m_sent->count(), indicator < 0 ? 0 : 1);
         if (indicator >= 0)
             QCOMPARE(m_sent->at(0).at(2), QVariant(QByteArray(1, char(indicator))));
+        QVERIFY(!f->screen->findChild<SettingsHotspotInfo *>()->isVisible());
+        // A late answer, after the guard gave up or a failure, belongs to no save.
+        if (f->screen->isVisible()) {
+            answer("on");
+            QCOMPARE(m_notices.size(), 1);
+            QVERIFY(f->screen->isVisible() && m_sent->count() == 1);
+            QCOMPARE(storedSwitch(), QStringLiteral("false"));
+        }
     }
     void saveAgainHideOrEndWhileApplying()
     {
@@ -316,19 +357,41 @@ private slots:
             QVERIFY(f->screen && (!f->notice() || intruder == 1));
         }
     }
-    void failedWriteIsNotSaved()
+    void saveThatCannotRun_data()
     {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("unwritable settings") << true << "unwritable";
+        QTest::newRow("no script, switching on") << true << "missing";
+        QTest::newRow("no script, switching off") << false << "missing";
+        QTest::newRow("script not executable") << true << "not executable";
+    }
+    void saveThatCannotRun()
+    {
+        QFETCH(bool, on);
+        QFETCH(QString, fault);
+        f->writeConf(f->envFile(), on ? "[HOTSPOT]\nHOTSPOT=false\n" : "[HOTSPOT]\nHOTSPOT=true\n");
         openWith(true, "Lab", "12345678");
-        // The configuration directory has become a file: nothing can be written there.
-        const QString dir = f->shell.path("/configs/wireless");
-        QDir(dir).removeRecursively();
-        f->writeConf(dir, "not a directory");
+        const QString script = f->shell.path("/usr/sbin/hotspot.sh");
+        if (fault == "missing") {
+            QFile::remove(script);
+        } else if (fault == "not executable") {
+            QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner);
+        } else {
+            // The configuration directory has become a file: nothing can be written there.
+            const QString dir = f->shell.path("/configs/wireless");
+            QDir(dir).removeRecursively();
+            f->writeConf(dir, "not a directory");
+        }
         pressSave();
-        QCOMPARE(f->notice()->message(), QStringLiteral("Failed"));
+        QCOMPARE(f->notice() ? f->notice()->message() : QString(), QStringLiteral("Failed"));
         QVERIFY(f->screen->isVisible() && !f->waitNotice());
-        // The switch is put back, so the next load does not claim a hotspot that never started.
-        QCOMPARE(storedSwitch(), QStringLiteral("false"));
+        QVERIFY(!f->screen->guardTimer() || !f->screen->guardTimer()->isActive());
+        // The switch is put back, so the next load does not claim a change that never ran.
+        QCOMPARE(storedSwitch(), QVariant(!on).toString());
         QCOMPARE(f->scriptRuns(), 0);
+        for (const QList<QVariant> &message : qAsConst(*m_sent))
+            QCOMPARE(message.at(2), QVariant(QByteArray(1, char(!on))));
     }
     // The script is started without a shell, so a device path with quotes and a command
     // substitution in it is just a path.
@@ -392,7 +455,8 @@ private:
     QPointer<QTimer> recordNotice()
     {
         return f->whenNoticeShows([this](Toast *toast) {
-            m_notices << toast->message();
+            const bool covered = f->screen->findChild<SettingsHotspotInfo *>()->isVisible();
+            m_notices << toast->message() + (covered ? " under the devices screen" : "");
             ScreenFixture::expire(toast);
         });
     }

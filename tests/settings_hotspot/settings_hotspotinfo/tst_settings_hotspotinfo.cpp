@@ -27,12 +27,16 @@ const char stations[]
       "dot11RSNAStatsSTAAddress=a4:5e:60:de:ad:01\nwpa=2\n"
       "  f0:9f:c2:00:00:0a  \nflags=[AUTH]\naid=0\n";
 
-// A stand-in for the control tool: records each call, prints the stations file, or hangs
-// while a 'hang' file exists.
-const char fakeTool[] = "#!/bin/sh\ndir=$(dirname \"$0\")\n"
-                        "for a in \"$@\"; do printf '[%s]' \"$a\"; done >> \"$dir/calls\"\n"
-                        "echo >> \"$dir/calls\"\n[ \"$1\" = all_sta ] || exit 0\n"
-                        "[ -f \"$dir/hang\" ] && exec sleep 30\ncat \"$dir/stations\"\n";
+// A stand-in for the control tool: records each call, prints the stations file, or hangs,
+// floods or fails while a file of that name exists.
+const char fakeTool[]
+    = "#!/bin/sh\ndir=$(dirname \"$0\")\n"
+      "for a in \"$@\"; do printf '[%s]' \"$a\"; done >> \"$dir/calls\"\n"
+      "echo >> \"$dir/calls\"\n[ \"$1\" = all_sta ] || exit 0\n"
+      "[ -f \"$dir/hang\" ] && exec sleep 30\n"
+      "[ -f \"$dir/flood\" ] && { yes 02:00:00:00:00:01 | head -c 300000; exit; }\n"
+      "[ -f \"$dir/fail\" ] && { echo 'Failed to connect' >&2; exit $(cat \"$dir/fail\"); }\n"
+      "cat \"$dir/stations\"\n";
 
 } // namespace
 
@@ -111,6 +115,33 @@ private slots:
         QCOMPARE(tail()->funcButtonText(4), QStringLiteral("Cancel"));
         key(Qt::Key_F15);
         QVERIFY(!m_info->isVisible());
+    }
+
+    // A tool that cannot be asked is no empty access point.
+    void queryFailures_data()
+    {
+        QTest::addColumn<QString>("fault");
+        for (const char *fault : {"missing", "not executable", "fail 1", "fail 0", "flood", "hang"})
+            QTest::newRow(fault) << QString(fault);
+    }
+    void queryFailures()
+    {
+        QFETCH(QString, fault);
+        if (fault == "missing")
+            QFile::remove(sbin("hostapd_cli"));
+        else if (fault == "not executable")
+            QFile::setPermissions(sbin("hostapd_cli"), QFile::ReadOwner);
+        else
+            write(fault.section(' ', 0, 0), fault.section(' ', 1).toLatin1());
+        m_info->show();
+        if (fault == "hang") {
+            QTRY_COMPARE(calls().size(), 1);
+            QTimer *timer = m_info->queryTimer();
+            QVERIFY(timer && timer->isActive() && timer->interval() == 5000);
+            QMetaObject::invokeMethod(timer, "timeout");
+        }
+        QTRY_COMPARE(rows(), QStringList({"The hotspot is not answering"}));
+        QCOMPARE(tail()->funcButtonText(4), QStringLiteral("Cancel"));
     }
 
     void refreshReplacesARunningQuery()

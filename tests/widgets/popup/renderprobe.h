@@ -10,9 +10,11 @@
 class KeyRecorder : public QWidget
 {
 public:
+    QList<int> presses;
     QList<int> releases;
 
 protected:
+    void keyPressEvent(QKeyEvent *e) override { presses << e->key(); }
     void keyReleaseEvent(QKeyEvent *e) override { releases << e->key(); }
 };
 
