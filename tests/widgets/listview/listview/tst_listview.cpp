@@ -1,10 +1,10 @@
-#include "../rowcanvas.h"
 #include "callmanager.h"
 #include "core.h"
 #include "listview.h"
 #include "listviewdatetimeitems.h"
 #include "listviewsettingitems.h"
 #include "listviewvalueitems.h"
+#include "rowcanvas.h"
 
 #include <QKeySequence>
 #include <QLineEdit>
@@ -241,7 +241,7 @@ void tst_ListView::longPress()
     auto *timer = m_list->findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
     QTest::keyPress(m_list, Qt::Key_F2);
     QVERIFY(timer && timer->isActive());
-    QMetaObject::invokeMethod(m_list, "longPressTimeout");
+    QVERIFY(QMetaObject::invokeMethod(m_list, "longPressTimeout"));
     QTest::keyRelease(m_list, Qt::Key_F2);
     QCOMPARE(m_log.join(' '),
         QStringLiteral("focusChanged(1) longPress(1) keyPressed(F2) clicked(1) clickedFuncKey(1)"));

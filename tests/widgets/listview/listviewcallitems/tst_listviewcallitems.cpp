@@ -1,8 +1,8 @@
-#include "../rowcanvas.h"
 #include "listviewcallitem.h"
 #include "listviewcontactitem.h"
 #include "listviewpresenceitem.h"
 #include "listviewsubtitleitem.h"
+#include "rowcanvas.h"
 
 #include <QtTest>
 

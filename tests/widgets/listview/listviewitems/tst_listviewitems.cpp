@@ -1,7 +1,7 @@
-#include "../rowcanvas.h"
 #include "listviewdatetimeitems.h"
 #include "listviewsettingitems.h"
 #include "listviewvalueitems.h"
+#include "rowcanvas.h"
 
 #include <QtTest>
 
