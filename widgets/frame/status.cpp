@@ -173,7 +173,7 @@ void Status::showIndicator(Indicator which, int value)
         label->hide();
         return;
     }
-    label->setPixmap(QPixmap(QStringLiteral(":/ui/images/") + QLatin1String(row.folder)
+    label->setPixmap(QPixmap(QString::fromLatin1(":/ui/images/") + QLatin1String(row.folder)
         + QLatin1String(row.images[value - 1])));
     label->show();
 }

@@ -33,7 +33,7 @@ QLineEdit *ListView::createOverlay(const QString &inputMask)
     overlay->setInputMask(inputMask);
     overlay->installEventFilter(this);
     overlay->setStyleSheet(
-        QStringLiteral("QLineEdit {background-color: %1; color: %2; border: none; }")
+        QString::fromLatin1("QLineEdit {background-color: %1; color: %2; border: none; }")
             .arg(WidgetPalette::editorBackground().name(), WidgetPalette::editorText().name()));
     connect(overlay, &QLineEdit::textChanged, this, &ListView::lineEditTextChanged);
     return overlay;
