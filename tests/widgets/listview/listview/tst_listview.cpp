@@ -95,10 +95,8 @@ private slots:
     void longPress();
     void callStateGuard();
     void removeAndEmptyList();
-    void rowsOfThePage();
     void scrollBar_data();
     void scrollBar();
-    void emptyText();
     void overlayFollowsSelection_data();
     void overlayFollowsSelection();
     void removingTheTimeRowReplacesTheEditor();
@@ -288,26 +286,6 @@ void tst_ListView::removeAndEmptyList()
     QCOMPARE(m_list->selectedIdx(), 1);
 }
 
-void tst_ListView::rowsOfThePage()
-{
-    fill(m_list, QStringLiteral("pppppppp"));
-    m_list->setLineLeftMargin(10);
-    m_list->setLineRightMargin(20);
-    m_list->setStartIdx(5);
-    m_list->setSelectedIdx(6);
-    const QImage image = render();
-
-    // Rows are 208 / 5 = 41 high, each followed by its separator.
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(m_list->item(5 + i)->geometry(), QRect(10, i * 42, 450, 41));
-        QCOMPARE(RowCanvas::changed(image, QRect(0, i * 42 + 41, 470, 1)),
-            QRect(10, i * 42 + 41, 450, 1));
-        QCOMPARE(image.pixelColor(459, i * 42 + 41), QColor(195, 195, 195));
-    }
-    QCOMPARE(m_list->item(4)->geometry(), QRect());
-    QCOMPARE(RowCanvas::changed(image, QRect(0, 3 * 42 + 41, 470, 1)), QRect());
-}
-
 void tst_ListView::scrollBar_data()
 {
     QTest::addColumn<int>("rows");
@@ -339,16 +317,6 @@ void tst_ListView::scrollBar()
     expected.fill(RowCanvas::background);
     QPainter(&expected).fillRect(expected.rect(), QColor(178, 178, 178, 160));
     QCOMPARE(image.copy(thumb), expected);
-}
-
-void tst_ListView::emptyText()
-{
-    QCOMPARE(RowCanvas::changed(render(), QRect(0, 0, 480, 208)), QRect());
-    m_list->setShowEmptyString(true);
-    const QImage image = render();
-    const QRect text = RowCanvas::changed(image, QRect(0, 0, 480, 208));
-    QVERIFY(qAbs(text.center().x() - 240) <= 1 && qAbs(text.center().y() - 104) <= 4);
-    QVERIFY(!RowCanvas::inkOf(image, QColor(89, 89, 89)).isEmpty());
 }
 
 void tst_ListView::overlayFollowsSelection_data()
