@@ -160,11 +160,6 @@ int ListViewCallItem::startTime()
     return int(qBound<qint64>(0, elapsed, INT_MAX));
 }
 
-void ListViewCallItem::setClock(Clock clock)
-{
-    s_clock = clock;
-}
-
 qint64 ListViewCallItem::now()
 {
     return s_clock ? s_clock() : steadyClock();

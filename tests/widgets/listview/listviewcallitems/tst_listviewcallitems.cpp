@@ -1,4 +1,4 @@
-#include "listviewcallitem.h"
+#include "listviewcallitem_p.h"
 #include "listviewcontactitem.h"
 #include "listviewpresenceitem.h"
 #include "listviewsubtitleitem.h"
@@ -24,7 +24,7 @@ class tst_ListViewCallItems : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { pinFont(false); }
-    void cleanup() { ListViewCallItem::setClock(nullptr); }
+    void cleanup() { ListViewCallItemPrivate::setClock(nullptr); }
     void iconTables_data();
     void iconTables();
     void duration_data();
@@ -82,11 +82,12 @@ void tst_ListViewCallItems::iconTables()
     ListViewCallItem item(mode, nullptr);
     item.setThumbnailPath(dir.filePath("before.png"));
     item.setThumbnail(code);
-    QVERIFY(sameImage(item.thumbnail(), icon.isEmpty() ? before : QPixmap(icon)));
+    QVERIFY(sameImage(
+        ListViewCallItemPrivate::thumbnail(item), icon.isEmpty() ? before : QPixmap(icon)));
     QTEST(item.showTimer(), "showTimer");
     // A missing file falls back to the standard picture.
     item.setThumbnailPath(dir.filePath("missing.png"));
-    QVERIFY(sameImage(item.thumbnail(), QPixmap(defaultThumbnail)));
+    QVERIFY(sameImage(ListViewCallItemPrivate::thumbnail(item), QPixmap(defaultThumbnail)));
 }
 
 void tst_ListViewCallItems::duration_data()
@@ -107,18 +108,18 @@ void tst_ListViewCallItems::duration()
     QFETCH(int, elapsedMs);
 
     fakeNow = 1000000;
-    ListViewCallItem::setClock([] { return fakeNow; });
+    ListViewCallItemPrivate::setClock([] { return fakeNow; });
     ListViewCallItem item(ListViewCallItem::ActiveLineMode, nullptr);
     item.setThumbnail(13);
     QVERIFY(item.setStartTime(start));
     QCOMPARE(item.startTime(), 0);
     paintRow(item);
-    const QString first = item.timeText();
+    const QString first = ListViewCallItemPrivate::timeText(item);
     fakeNow += elapsedMs;
     // Worked out when painted, not when asked.
-    QCOMPARE(item.timeText(), first);
+    QCOMPARE(ListViewCallItemPrivate::timeText(item), first);
     paintRow(item);
-    QTEST(item.timeText(), "text");
+    QTEST(ListViewCallItemPrivate::timeText(item), "text");
 }
 
 void tst_ListViewCallItems::labelElidedForGood()
