@@ -1,3 +1,5 @@
+// The list's rows, paging and selection. Its keys, overlay editors and painting live in
+// listviewkeys.cpp, listvieweditors.cpp and listviewpaint.cpp.
 #include "listview.h"
 
 #include "listview_p.h"
