@@ -5,6 +5,7 @@
 #include "listviewcontactitem.h"
 #include "listviewpresenceitem.h"
 #include "listviewsubtitleitem.h"
+#include "palette.h"
 
 #include <QPixmap>
 
@@ -15,9 +16,9 @@ namespace {
 
 void useRowColours(ListViewItem *row)
 {
-    row->setTextColor(QColor(28, 28, 28));
+    row->setTextColor(WidgetPalette::rowText());
     row->setTextSelectColor(Qt::white);
-    row->setBackGroundSelectColor(QColor(95, 113, 160));
+    row->setBackGroundSelectColor(WidgetPalette::selectedBackground());
 }
 
 ListView *whiteList(QWidget *parent)
@@ -148,7 +149,8 @@ QWidget *buildSubTitleRowsPage(QWidget *parent)
     list->addItem(group);
     auto *following = new ListViewSubTitleItem(QStringLiteral("Quentin"));
     useRowColours(following);
-    following->addSubTitle(QStringLiteral("Mobile"), -1, 11, QColor(95, 113, 160), white);
+    following->addSubTitle(
+        QStringLiteral("Mobile"), -1, 11, WidgetPalette::selectedBackground(), white);
     following->addSubTitle(QStringLiteral("+1 555 0100"), -1, -1, grey, white);
     list->addItem(following);
     auto *boxed = new ListViewSubTitleItem(QStringLiteral("Sybil"));

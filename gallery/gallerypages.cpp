@@ -2,6 +2,7 @@
 
 #include "listview.h"
 #include "listviewitem.h"
+#include "palette.h"
 
 #include <QPixmap>
 
@@ -30,8 +31,8 @@ void useScreenColours(ListView *list)
     list->setBackgroundPixmap(QPixmap(QStringLiteral(":/ui/images/bg_white.png")));
     for (int idx = 0; idx < list->itemSize(); ++idx) {
         ListViewItem *row = list->item(idx);
-        row->setTextColor(QColor(28, 28, 28));
-        row->setTextSelectColor(QColor(255, 255, 255));
-        row->setBackGroundSelectColor(QColor(95, 113, 160));
+        row->setTextColor(WidgetPalette::rowText());
+        row->setTextSelectColor(WidgetPalette::selectedText());
+        row->setBackGroundSelectColor(WidgetPalette::selectedBackground());
     }
 }

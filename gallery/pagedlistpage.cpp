@@ -2,6 +2,7 @@
 
 #include "listview.h"
 #include "listviewitem.h"
+#include "palette.h"
 
 #include <QPixmap>
 
@@ -11,7 +12,7 @@ QWidget *buildPagedListPage(QWidget *parent)
     auto *list = new ListView(parent);
     for (int idx = 0; idx < 30; ++idx) {
         auto *row = new ListViewItem(QStringLiteral("Row %1").arg(idx + 1), QPixmap(), QPixmap());
-        row->setBackGroundSelectColor(QColor(95, 113, 160));
+        row->setBackGroundSelectColor(WidgetPalette::selectedBackground());
         if (idx % 7 == 3) {
             row->setText(row->text() + QStringLiteral(" (disabled)"));
             row->setItemSelectEnable(false);

@@ -2,6 +2,7 @@
 
 #include "imagebutton.h"
 #include "listviewsettingitems.h"
+#include "palette.h"
 #include "selectpopup.h"
 #include "status.h"
 #include "tail.h"
@@ -23,9 +24,9 @@ QWidget *buildSelectPopupPage(QWidget *parent)
     const char *const choices[] = {"802.11b", "802.11g", "802.11n"};
     for (const char *choice : choices) {
         auto *row = new ListViewRadioItem(QString::fromLatin1(choice), false);
-        row->setTextColor(QColor(28, 28, 28));
+        row->setTextColor(WidgetPalette::rowText());
         row->setTextSelectColor(Qt::white);
-        row->setBackGroundSelectColor(QColor(95, 113, 160));
+        row->setBackGroundSelectColor(WidgetPalette::selectedBackground());
         popup->listView()->addItem(row);
     }
     static_cast<ListViewRadioItem *>(popup->listView()->item(2))->setChecked(true);

@@ -4,7 +4,7 @@
 #include "displayframe.h"
 #include "gallerypages.h"
 #include "listview.h"
-#include "selectpopup.h"
+#include "selectpopup_p.h"
 #include "settings_hotspot.h"
 #include "settings_hotspotinfo.h"
 #include "toast.h"
@@ -123,7 +123,8 @@ void bench_screens::settingsWithPopup()
                 popup->reject();
         });
         QVERIFY(popup);
-        QTRY_VERIFY(popup->showAnimation()->state() == QAbstractAnimation::Stopped);
+        QTRY_VERIFY(
+            SelectPopupPrivate::showAnimation(popup)->state() == QAbstractAnimation::Stopped);
         BenchEnvironment::settle();
         measure({m_shell->status(), &screen, popup}, QStringLiteral("settings-popup"));
         measured = true;

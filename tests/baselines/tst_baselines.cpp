@@ -7,7 +7,7 @@
 
 #include "appmessage.h"
 #include "gallerypages.h"
-#include "selectpopup.h"
+#include "selectpopup_p.h"
 #include "settings_hotspotinfo.h"
 #include "timelabel.h"
 
@@ -161,7 +161,9 @@ QImage tst_Baselines::captureWithPopup(int row)
     QTimer::singleShot(0, f->screen, [&] {
         const auto popup = [this] { return f->screen->findChild<SelectPopup *>(); };
         const bool shown = QTest::qWaitFor([&] {
-            return popup() && popup()->showAnimation()->state() == QAbstractAnimation::Stopped;
+            return popup()
+                && SelectPopupPrivate::showAnimation(popup())->state()
+                == QAbstractAnimation::Stopped;
         });
         if (shown) {
             captured = settled(displayWindows());

@@ -96,11 +96,21 @@ QString Status::title() const
 int Status::titleLabelWidgetWidth() const
 {
     const QLabel *const counted[] = {
-        ui->statusUpgrade,       ui->statusLock,          ui->statusScreen,
-        ui->statusConnectZenda,  ui->statusConnectAOM,    ui->statusConnectMobile,
-        ui->statusBTHSetPairing, ui->statusBlutoothHeadset, ui->statusHeadset,
-        ui->statusAGMode,        ui->statusWiFiHotspot,   ui->statusWifi,
-        ui->specialCharLabel,    ui->charLabel,           ui->timeLabel,
+        ui->statusUpgrade,
+        ui->statusLock,
+        ui->statusScreen,
+        ui->statusConnectZenda,
+        ui->statusConnectAOM,
+        ui->statusConnectMobile,
+        ui->statusBTHSetPairing,
+        ui->statusBlutoothHeadset,
+        ui->statusHeadset,
+        ui->statusAGMode,
+        ui->statusWiFiHotspot,
+        ui->statusWifi,
+        ui->specialCharLabel,
+        ui->charLabel,
+        ui->timeLabel,
     };
     int available = width();
     for (const QLabel *label : counted) {
@@ -110,120 +120,118 @@ int Status::titleLabelWidgetWidth() const
     return qMin(available, 300);
 }
 
-// Shows a multi-valued indicator: value 0 hides the label, any other shows the given image.
-void Status::showIndicator(QLabel *label, int value, const QString &image)
+namespace {
+
+// The multi-valued indicators, in the order of Status::Indicator: the label, the debug line
+// for a value out of range, the image folder and the images of the values from 1 on.
+struct IndicatorRow
 {
+    QLabel *Ui_Status::*label;
+    const char *refused;
+    const char *folder;
+    const char *images[6];
+};
+
+const IndicatorRow indicators[] = {
+    {&Ui_Status::statusHeadset, "Status::setUIStatusHeadSet invaild value! noupdate!", "status/",
+        {"icon_hadeset.png", "icon_hadeset_EHS.png", "icon_hadeset_earjack.png"}},
+    {&Ui_Status::statusBlutoothHeadset,
+        "Status::setUIStatusBluetoothHeadset invaild value! noupdate!", "status/",
+        {"icon_hadeset_blue.png", "icon_hadeset_blue_dim.png"}},
+    {&Ui_Status::statusScreen, "Status::setUIStatusReplaceScreen invalid value! noupdate!",
+        "status/",
+        {"icon_view_off.png", "icon_view_on.png", "icon_view_off_dim.png", "icon_view_on_dim.png"}},
+    {&Ui_Status::statusWifi, "Status::setUIStatusWifi invaild value! noupdate!", "",
+        {"icon_wifi_unknown.png", "icon_wifi_step0_press.png", "icon_wifi_step1_press.png",
+            "icon_wifi_step2_press.png", "icon_wifi_step3_press.png", "icon_wifi_step4_press.png"}},
+    {&Ui_Status::statusAGMode, "Status::setUIStatusAG invalid value! noupdate!", "status/",
+        {"icon_AG.png", "icon_AG_dim.png"}},
+    {&Ui_Status::statusBTHSetPairing,
+        "Status::setUIStatusBTHeadsetPairing invaild value! noupdate!", "status/",
+        {"icon_status_bthset.png", "icon_status_bthset_dim.png"}},
+};
+
+} // namespace
+
+// Values are compared as unsigned, so a negative one is out of range too.
+bool Status::acceptIndicator(Indicator which, int value) const
+{
+    const IndicatorRow &row = indicators[which];
+    if (uint(value) == 0
+        || (uint(value) <= sizeof(row.images) / sizeof(row.images[0]) && row.images[value - 1]))
+        return true;
+    qDebug() << row.refused;
+    return false;
+}
+
+// Value 0 hides the indicator's label, any other shows the value's image.
+void Status::showIndicator(Indicator which, int value)
+{
+    const IndicatorRow &row = indicators[which];
+    QLabel *label = ui->*row.label;
     if (value == 0) {
         label->hide();
         return;
     }
-    label->setPixmap(QPixmap(image));
+    label->setPixmap(QPixmap(QString::fromLatin1(":/ui/images/") + QLatin1String(row.folder)
+        + QLatin1String(row.images[value - 1])));
     label->show();
+}
+
+template<typename Value>
+void Status::updateIndicator(
+    Indicator which, Value value, Value &stored, void (Status::*changed)(Value))
+{
+    if (!acceptIndicator(which, value))
+        return;
+    const Value old = stored;
+    stored = value;
+    (this->*changed)(value);
+    showIndicator(which, value);
+    if (value != old)
+        emit statusInfoChanged();
 }
 
 void Status::setUIStatusHeadSet(UIStatusHeadset value)
 {
-    if (uint(value) > 3) {
-        qDebug() << "Status::setUIStatusHeadSet invaild value! noupdate!";
-        return;
-    }
-    const UIStatusHeadset old = m_headset;
-    m_headset = value;
-    emit changeHeadset(value);
-    static const char *const images[] = {"", "icon_hadeset.png", "icon_hadeset_EHS.png",
-                                         "icon_hadeset_earjack.png"};
-    showIndicator(ui->statusHeadset, value, statusImage(images[value]));
-    if (value != old)
-        emit statusInfoChanged();
+    updateIndicator(HeadsetIndicator, value, m_headset, &Status::changeHeadset);
 }
 
 void Status::setUIStatusBluetoothHeadset(UIStatusBluetoothHeadset value)
 {
-    if (uint(value) > 2) {
-        qDebug() << "Status::setUIStatusBluetoothHeadset invaild value! noupdate!";
-        return;
-    }
-    const UIStatusBluetoothHeadset old = m_bluetoothHeadset;
-    m_bluetoothHeadset = value;
-    emit changeBluetoothHeadset(value);
-    static const char *const images[] = {"", "icon_hadeset_blue.png", "icon_hadeset_blue_dim.png"};
-    showIndicator(ui->statusBlutoothHeadset, value, statusImage(images[value]));
-    if (value != old)
-        emit statusInfoChanged();
-}
-
-void Status::setUIStatusReplaceScreen(UIStatusReplaceScreen value)
-{
-    if (uint(value) > 4) {
-        qDebug() << "Status::setUIStatusReplaceScreen invalid value! noupdate!";
-        return;
-    }
-    const UIStatusReplaceScreen old = m_replaceScreen;
-    emit changeReplaceScreen(value);
-    m_replaceScreen = value;
-    if (value == UIStatusReplaceScreenOff) {
-        ui->statusScreen->hide();
-        emit changeCamOff(true);
-    } else {
-        qDebug() << "Status::setUIStatusReplaceScreen value!!!" << int(value);
-        static const char *const images[] = {"", "icon_view_off.png", "icon_view_on.png",
-                                             "icon_view_off_dim.png", "icon_view_on_dim.png"};
-        showIndicator(ui->statusScreen, value, statusImage(images[value]));
-        emit changeCamOff(false);
-    }
-    if (value != old)
-        emit statusInfoChanged();
+    updateIndicator(
+        BluetoothHeadsetIndicator, value, m_bluetoothHeadset, &Status::changeBluetoothHeadset);
 }
 
 void Status::setUIStatusWifi(UIStatusWifi value)
 {
-    if (uint(value) > 6) {
-        qDebug() << "Status::setUIStatusWifi invaild value! noupdate!";
-        return;
-    }
-    const UIStatusWifi old = m_wifi;
-    m_wifi = value;
-    emit changeWifi(value);
-    static const char *const images[] = {"",
-                                         "icon_wifi_unknown.png",
-                                         "icon_wifi_step0_press.png",
-                                         "icon_wifi_step1_press.png",
-                                         "icon_wifi_step2_press.png",
-                                         "icon_wifi_step3_press.png",
-                                         "icon_wifi_step4_press.png"};
-    showIndicator(ui->statusWifi, value,
-                  QStringLiteral(":/ui/images/") + QLatin1String(images[value]));
-    if (value != old)
-        emit statusInfoChanged();
+    updateIndicator(WifiIndicator, value, m_wifi, &Status::changeWifi);
 }
 
 void Status::setUIStatusAGMode(UIStatusAG value)
 {
-    if (uint(value) > 2) {
-        qDebug() << "Status::setUIStatusAG invalid value! noupdate!";
-        return;
-    }
-    const UIStatusAG old = m_agMode;
-    m_agMode = value;
-    emit changeAGMode(value);
-    static const char *const images[] = {"", "icon_AG.png", "icon_AG_dim.png"};
-    showIndicator(ui->statusAGMode, value, statusImage(images[value]));
-    if (value != old)
-        emit statusInfoChanged();
+    updateIndicator(AGModeIndicator, value, m_agMode, &Status::changeAGMode);
 }
 
 void Status::setUIStatusBTHeadsetPairing(UIStatusBTHeadsetPairing value)
 {
-    if (uint(value) > 2) {
-        qDebug() << "Status::setUIStatusBTHeadsetPairing invaild value! noupdate!";
+    updateIndicator(
+        BTHeadsetPairingIndicator, value, m_btHeadsetPairing, &Status::changeBTHsetPairing);
+}
+
+// Unlike the others, the screen indicator reports the change before it stores it, and also
+// reports whether the camera is off.
+void Status::setUIStatusReplaceScreen(UIStatusReplaceScreen value)
+{
+    if (!acceptIndicator(ReplaceScreenIndicator, value))
         return;
-    }
-    const UIStatusBTHeadsetPairing old = m_btHeadsetPairing;
-    m_btHeadsetPairing = value;
-    emit changeBTHsetPairing(value);
-    static const char *const images[] = {"", "icon_status_bthset.png",
-                                         "icon_status_bthset_dim.png"};
-    showIndicator(ui->statusBTHSetPairing, value, statusImage(images[value]));
+    const UIStatusReplaceScreen old = m_replaceScreen;
+    emit changeReplaceScreen(value);
+    m_replaceScreen = value;
+    if (value != UIStatusReplaceScreenOff)
+        qDebug() << "Status::setUIStatusReplaceScreen value!!!" << int(value);
+    showIndicator(ReplaceScreenIndicator, value);
+    emit changeCamOff(value == UIStatusReplaceScreenOff);
     if (value != old)
         emit statusInfoChanged();
 }
@@ -328,9 +336,9 @@ void Status::setStatusIcon_isCall(bool isCall)
             {m_connectMobile, ui->statusConnectMobile},
             {m_btHeadsetPairing != UIStatusBTHeadsetPairingOff, ui->statusBTHSetPairing},
         };
-        for (const auto &[on, label] : recorded) {
-            if (on)
-                label->show();
+        for (const auto &indicator : recorded) {
+            if (indicator.first)
+                indicator.second->show();
         }
         ui->horizontalSpacer_3->changeSize(4, 11, QSizePolicy::Fixed, QSizePolicy::Fixed);
     }
@@ -360,7 +368,7 @@ void Status::setIMEStatus(IMEStatus status)
     switch (status) {
     case IMEStatusKorean:
         image = (theCore && theCore->language() == 0) ? "indicator_language_hangul.png"
-                                                       : "indicator_language_english_01.png";
+                                                      : "indicator_language_english_01.png";
         break;
     case IMEStatusEnglishLower:
         image = "indicator_language_english_01.png";
@@ -387,10 +395,9 @@ void Status::setPresence(Presence value)
         qDebug() << "Status::setPresence not define type!";
         return;
     }
-    static const char *const images[] = {
-        "icon_presence_online.png", "icon_presence_meeting.png", "icon_presence_food.png",
-        "icon_presence_offline.png", "icon_presence_danger.png", "icon_presence_different.png",
-        "icon_presence_logout.png"};
+    static const char *const images[] = {"icon_presence_online.png", "icon_presence_meeting.png",
+        "icon_presence_food.png", "icon_presence_offline.png", "icon_presence_danger.png",
+        "icon_presence_different.png", "icon_presence_logout.png"};
     ui->presenceLabel->setPixmap(
         QPixmap(QStringLiteral(":/ui/images/") + QLatin1String(images[value])));
 }

@@ -121,8 +121,22 @@ public slots:
     void setUIStatusBTHeadsetPairing(UIStatusBTHeadsetPairing value);
 
 private:
+    // The multi-valued indicators, in the order of their table in the source.
+    enum Indicator {
+        HeadsetIndicator,
+        BluetoothHeadsetIndicator,
+        ReplaceScreenIndicator,
+        WifiIndicator,
+        AGModeIndicator,
+        BTHeadsetPairingIndicator,
+    };
+    bool acceptIndicator(Indicator which, int value) const;
+    void showIndicator(Indicator which, int value);
+    // Checks, stores, reports and shows a multi-valued indicator.
+    template<typename Value>
+    void updateIndicator(
+        Indicator which, Value value, Value &stored, void (Status::*changed)(Value));
     void setOnOffIndicator(bool &flag, bool on, QLabel *label);
-    void showIndicator(QLabel *label, int value, const QString &image);
 
     Ui_Status *ui;
     bool m_disabledUpdateTitle = false;

@@ -1,6 +1,8 @@
 #include "timelabel.h"
 
+#include "palette.h"
 #include "textcache.h"
+#include "timelabel_p.h"
 
 #include <QPainter>
 
@@ -8,13 +10,13 @@ TimeLabel::TimeLabel(QWidget *parent)
     : QLabel(parent)
 { }
 
-QString TimeLabel::timeText(const QTime &time) const
+QString TimeLabelPrivate::timeText(const QTime &time, bool time24Hour, bool blinkFlag)
 {
     QString format;
-    if (m_time24Hour)
-        format = m_blinkFlag ? QStringLiteral("hh:mm") : QStringLiteral("hh mm");
+    if (time24Hour)
+        format = blinkFlag ? QStringLiteral("hh:mm") : QStringLiteral("hh mm");
     else
-        format = m_blinkFlag ? QStringLiteral("ap hh:mm") : QStringLiteral("ap hh mm");
+        format = blinkFlag ? QStringLiteral("ap hh:mm") : QStringLiteral("ap hh mm");
     return time.toString(format);
 }
 
@@ -22,7 +24,8 @@ void TimeLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.save();
-    const QString text = timeText(QTime::currentTime());
+    const QString text
+        = TimeLabelPrivate::timeText(QTime::currentTime(), m_time24Hour, m_blinkFlag);
     // The status bar gives the clock a fixed width; a font wider than the one it was laid out
     // for is narrowed so that the hours are not cut off.
     const int needed = painter.fontMetrics().horizontalAdvance(text);
@@ -34,7 +37,7 @@ void TimeLabel::paintEvent(QPaintEvent *)
             font.setPointSizeF(font.pointSizeF() * width() / needed);
         painter.setFont(font);
     }
-    painter.setPen(Qt::white);
+    painter.setPen(WidgetPalette::barText());
     TextCache::drawText(
         &painter, QRect(0, 0, width(), height()), Qt::AlignRight | Qt::AlignVCenter, text);
     painter.restore();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QLabel>
-#include <QTime>
 
 // The clock at the right of the status bar: the time of day in white, right-aligned, with a
 // colon that the status bar blinks once a second.
@@ -15,9 +14,6 @@ public:
     // Shows the colon if it was hidden and hides it if it was shown; the owner repaints.
     void changeTimeBlinkFlag() { m_blinkFlag = !m_blinkFlag; }
     bool blinkFlag() const { return m_blinkFlag; }
-
-    // The text the label paints for a given time in its current format and blink phase.
-    QString timeText(const QTime &time) const;
 
 protected:
     void paintEvent(QPaintEvent *e) override;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "palette.h"
+
 #include <QColor>
 #include <QList>
 #include <QPixmap>
@@ -142,10 +144,12 @@ private:
     // Disconnects the list from the overlay, limits and fills it, and reconnects.
     void fillOverlay(QLineEdit *overlay, const QString &text, int maxLength = 0);
     void setEditorValidator(QValidator *validator);
+    // Where the overlay editor of a row goes; null for rows without one.
+    static QRect editorGeometry(ListViewItem *row);
     void paintScrollBar(QPainter *painter);
 
     QList<ListViewItem *> m_items;
-    QColor m_lineColor = QColor(21, 21, 21, 255);
+    QColor m_lineColor = WidgetPalette::darkSeparator();
     QPixmap m_backgroundPixmap;
     QColor m_backgroundColor = Qt::black;
     int m_page = 0;

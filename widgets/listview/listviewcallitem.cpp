@@ -1,5 +1,6 @@
 #include "listviewcallitem.h"
 
+#include "palette.h"
 #include "textcache.h"
 
 #include <QDebug>
@@ -93,9 +94,6 @@ qint64 steadyClock()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-const QColor selectedLabelColor(138, 162, 218);
-const QColor timeColor(231, 231, 231);
-
 QFont smallFont()
 {
     QFont font;
@@ -162,11 +160,6 @@ int ListViewCallItem::startTime()
     return int(qBound<qint64>(0, elapsed, INT_MAX));
 }
 
-void ListViewCallItem::setClock(Clock clock)
-{
-    s_clock = clock;
-}
-
 qint64 ListViewCallItem::now()
 {
     return s_clock ? s_clock() : steadyClock();
@@ -202,7 +195,8 @@ void ListViewCallItem::paint(QPainter *painter, QRect &rect)
     painter->save();
     drawBg(painter, rect);
 
-    const QColor pen = selected() ? selectedLabelColor : QColor(Qt::white);
+    const QColor pen
+        = selected() ? WidgetPalette::callLabelSelected() : WidgetPalette::selectedText();
     painter->setPen(pen);
 
     QPixmap icon = (selected() && !m_pressThumbnail.isNull()) ? m_pressThumbnail : m_thumbnail;
@@ -216,7 +210,7 @@ void ListViewCallItem::paint(QPainter *painter, QRect &rect)
 
     if (m_callItemMode == PhotoMode) {
         painter->save();
-        painter->setPen(selected() ? QColor(Qt::white) : QColor(62, 62, 62));
+        painter->setPen(selected() ? WidgetPalette::selectedText() : WidgetPalette::callDetail());
         painter->drawRect(rect.x() + 33, iconY - 1, icon.width() + 1, icon.height() + 1);
         painter->restore();
     }
@@ -228,7 +222,7 @@ void ListViewCallItem::paint(QPainter *painter, QRect &rect)
 
     if (m_callItemMode == HistoryMode) {
         painter->setFont(smallFont());
-        painter->setPen(timeColor);
+        painter->setPen(WidgetPalette::callTime());
         TextCache::drawText(painter,
             QRect(QPoint(rect.x() + 184, rect.top()), QPoint(rect.x() + 277, rect.bottom())),
             Qt::AlignRight | Qt::AlignVCenter, m_historyTimeText);
@@ -236,7 +230,7 @@ void ListViewCallItem::paint(QPainter *painter, QRect &rect)
 
     if (m_showTimer) {
         painter->setFont(smallFont());
-        painter->setPen(timeColor);
+        painter->setPen(WidgetPalette::callTime());
         const qint64 elapsed = m_time < 0 ? 0 : now() - m_time;
         m_timeText = durationText(elapsed / 1000 + m_startTime);
         TextCache::drawText(painter,

@@ -21,9 +21,6 @@ public:
         TextOnlyMode = 3,
     };
 
-    // Milliseconds on a steady clock; the duration shown is measured with it.
-    using Clock = qint64 (*)();
-
     explicit ListViewCallItem(const QString &label);
     ListViewCallItem(int mode, QWidget *parent);
     ~ListViewCallItem() override;
@@ -48,7 +45,6 @@ public:
     void setPressThumbnail(int code);
     // Falls back to the default photo when the file cannot be read.
     void setThumbnailPath(QString path);
-    QPixmap thumbnail() const { return m_thumbnail; }
     QPixmap pressThumbnail() const { return m_pressThumbnail; }
     bool showTimer() const { return m_showTimer; }
 
@@ -57,16 +53,15 @@ public:
     // Restarts the duration clock; returns the milliseconds since the previous start, 0 the
     // first time.
     int startTime();
-    // The duration as last painted, "hh:mm:ss".
-    QString timeText() const { return m_timeText; }
 
     // The highlight bar of a selected row, made of a left cap, a middle piece and a right cap.
     void drawBg(QPainter *painter, QRect &rect);
 
-    // The clock every call row measures durations with; nullptr restores the steady clock.
-    static void setClock(Clock clock);
-
 private:
+    friend class ListViewCallItemPrivate;
+    // Milliseconds on a steady clock; the duration shown is measured with it.
+    using Clock = qint64 (*)();
+
     static qint64 now();
     static QString durationText(qint64 seconds);
 

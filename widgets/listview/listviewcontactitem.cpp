@@ -1,6 +1,7 @@
 #include "listviewcontactitem.h"
 
 #include "listviewrowpaint_p.h"
+#include "palette.h"
 #include "textcache.h"
 
 #include <QFontMetrics>
@@ -153,7 +154,7 @@ void ListViewContactItem::paint(QPainter *painter, QRect &rect)
         painter->drawPixmap(photoRect, photo.scaledToHeight(m_photoHeight, Qt::FastTransformation));
     if (m_listType == 0 || m_listType == 2) {
         painter->save();
-        painter->setPen(QColor(205, 205, 205));
+        painter->setPen(WidgetPalette::contactDetail());
         painter->drawRect(
             photoRect.x() - 1, photoRect.y() - 1, m_photoWidth + 1, m_photoHeight + 1);
         painter->restore();

@@ -1,6 +1,7 @@
 #include "listviewdatetimeitems.h"
 
 #include "listviewrowpaint_p.h"
+#include "palette.h"
 #include "textcache.h"
 
 #include <QFontMetrics>
@@ -17,8 +18,7 @@ void WeekdaySelection::paintStrip(
 {
     painter->setFont(valueFont());
     for (int day = 0; day < 7; ++day) {
-        painter->setPen(
-            isDataSelected(day) ? QColor(QStringLiteral("#e01c00")) : valuePen(rowSelected));
+        painter->setPen(isDataSelected(day) ? WidgetPalette::markedDay() : valuePen(rowSelected));
         TextCache::drawText(painter, QRect(x + 18 * day, rect.top(), 18, rect.height()),
             Qt::AlignCenter, m_weekList.value(day));
     }

@@ -1,5 +1,6 @@
 #include "listviewitem.h"
 
+#include "palette.h"
 #include "textcache.h"
 
 #include <QFontMetrics>
@@ -7,10 +8,9 @@
 #include <QPixmap>
 
 ListViewItem::ListViewItem()
-    : m_textSelectColor(Qt::white)
-    , m_backGroundNoFocusSelectColor(159, 177, 224, 255)
-{
-}
+    : m_textSelectColor(WidgetPalette::selectedText())
+    , m_backGroundNoFocusSelectColor(WidgetPalette::noFocusSelectedBackground())
+{ }
 
 ListViewItem::ListViewItem(const QString &text, const QPixmap &normal, const QPixmap &selected)
     : m_normalPixmap(normal.isNull() ? nullptr : new QPixmap(normal))
@@ -19,8 +19,7 @@ ListViewItem::ListViewItem(const QString &text, const QPixmap &normal, const QPi
     , m_textSelectColor(Qt::yellow)
     , m_backGroundNoFocusSelectColor(Qt::lightGray)
     , m_textDisableColor(Qt::gray)
-{
-}
+{ }
 
 ListViewItem::~ListViewItem()
 {
@@ -80,10 +79,11 @@ void ListViewItem::paint(QPainter *painter, QRect &rect)
     int elideWidth;
     if (m_normalPixmap && !m_normalPixmap->isNull()) {
         const bool useSelected = m_focus && m_selected && m_selectedPixmap;
-        painter->drawPixmap(rect.x() + 15, rect.y() + 9,
-                            useSelected ? *m_selectedPixmap : *m_normalPixmap);
+        painter->drawPixmap(
+            rect.x() + 15, rect.y() + 9, useSelected ? *m_selectedPixmap : *m_normalPixmap);
         // The label starts at a fixed x, not offset by the row's left edge.
-        labelRect = QRect(QPoint(53, rect.top()), QPoint(rect.right() - rect.left(), rect.bottom()));
+        labelRect
+            = QRect(QPoint(53, rect.top()), QPoint(rect.right() - rect.left(), rect.bottom()));
         elideWidth = rect.width() - 53;
     } else if (m_twoColumn) {
         labelRect = rect;
@@ -101,5 +101,21 @@ void ListViewItem::paint(QPainter *painter, QRect &rect)
 
 textClass::textClass(const QString &text)
     : m_text(text)
+{ }
+
+ListViewEditItem::ListViewEditItem(const QString &text, const QString &editText)
+    : ListViewItem(text, QPixmap(), QPixmap())
+    , m_editText(editText)
+{ }
+
+void ListViewEditItem::setEditText(const QString &text)
 {
+    m_editText = m_maxLength != 0 ? text.left(m_maxLength) : text;
+}
+
+void ListViewEditItem::setMaxLength(int length)
+{
+    m_maxLength = length;
+    if (length != 0)
+        m_editText = m_editText.left(length);
 }

@@ -111,6 +111,33 @@ public:
     bool m_itemSelectEnable = true;
 };
 
+// What the three rows with a text box share: the text, its limit, how it shows and whether
+// it can be changed. The list places its overlay editor over the box of such a row.
+class ListViewEditItem : public ListViewItem
+{
+public:
+    ListViewEditItem(const QString &text, const QString &editText);
+
+    // Stores the text cut to the character limit (0: none).
+    virtual void setEditText(const QString &text);
+    QString editText() const { return m_editText; }
+    void setEditTextLeftMargin(int margin) { m_editTextLeftMargin = margin; }
+    int editTextLeftMargin() const { return m_editTextLeftMargin; }
+    void setEchoPasswordMode(bool password) { m_echoPasswordMode = password; }
+    bool echoPasswordMode() const { return m_echoPasswordMode; }
+    virtual void setMaxLength(int length);
+    int getMaxLength() const { return m_maxLength; }
+    void setEditTextDisabled(bool disabled) { m_editTextDisabled = disabled; }
+    bool editTextDisabled() const { return m_editTextDisabled; }
+
+protected:
+    QString m_editText;
+    int m_editTextLeftMargin = 0;
+    bool m_echoPasswordMode = false;
+    int m_maxLength = 0;
+    bool m_editTextDisabled = false;
+};
+
 // One styled text fragment of a row that draws several (the subtitle rows).
 class textClass
 {

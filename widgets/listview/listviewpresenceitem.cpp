@@ -1,6 +1,7 @@
 #include "listviewpresenceitem.h"
 
 #include "listviewrowpaint_p.h"
+#include "palette.h"
 #include "textcache.h"
 
 #include <QFont>
@@ -48,7 +49,7 @@ void ListViewPresenceItem::paint(QPainter *painter, QRect &rect)
     QFont valueFont;
     valueFont.setPointSize(18);
     painter->setFont(valueFont);
-    painter->setPen(selected() ? QColor(255, 255, 255) : QColor(155, 155, 155));
+    painter->setPen(selected() ? WidgetPalette::selectedValue() : WidgetPalette::value());
     TextCache::drawText(painter,
         QRect(QPoint(rect.right() - 248, rect.top()), QPoint(rect.right() - 43, rect.bottom())),
         Qt::AlignRight | Qt::AlignVCenter, m_selectedText);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listviewitem.h"
+#include "palette.h"
 #include "textcache.h"
 
 #include <QColor>
@@ -19,7 +20,7 @@ namespace RowPaint {
 // Value texts of the kinds: white on a selected row, gray otherwise.
 inline QColor valuePen(bool selected)
 {
-    return selected ? QColor(255, 255, 255) : QColor(155, 155, 155);
+    return selected ? WidgetPalette::selectedValue() : WidgetPalette::value();
 }
 
 inline QColor rowPen(const ListViewItem &row, bool useDisable = true)

@@ -80,19 +80,10 @@ void ListViewSelectItem::paint(QPainter *painter, QRect &rect)
 }
 
 ListViewLineEditItem::ListViewLineEditItem(const QString &text, const QString &editText)
-    : ListViewItem(text, QPixmap(), QPixmap())
-    , m_editText(editText)
+    : ListViewEditItem(text, editText)
 { }
 
 ListViewLineEditItem::~ListViewLineEditItem() = default;
-
-int ListViewLineEditItem::byteLength(const QString &text)
-{
-    int bytes = 0;
-    for (const QChar c : text)
-        bytes += c.unicode() > 255 ? 2 : 1;
-    return bytes;
-}
 
 QString ListViewLineEditItem::cutToBytes(const QString &text, int maxBytes)
 {

@@ -66,7 +66,7 @@ private:
     int m_textWidth = 216;
 };
 
-class ListViewLineEditItem : public ListViewItem
+class ListViewLineEditItem : public ListViewEditItem
 {
 public:
     ListViewLineEditItem(const QString &text, const QString &editText);
@@ -76,37 +76,23 @@ public:
     void paint(QPainter *painter, QRect &rect) override;
 
     // Stores the text cut to the byte limit, or else to the character limit.
-    void setEditText(const QString &text);
-    QString editText() const { return m_editText; }
-    void setEditTextLeftMargin(int margin) { m_editTextLeftMargin = margin; }
-    int editTextLeftMargin() const { return m_editTextLeftMargin; }
-    void setEchoPasswordMode(bool password) { m_echoPasswordMode = password; }
-    bool echoPasswordMode() const { return m_echoPasswordMode; }
+    void setEditText(const QString &text) override;
     // Limits of 0 mean none. The two limits are kept consistent with each other.
-    void setMaxLength(int length);
-    int getMaxLength() const { return m_maxLength; }
+    void setMaxLength(int length) override;
     void setMaxBytes(int bytes);
     int getMaxBytes() const { return m_maxBytes; }
-    void setEditTextDisabled(bool disabled) { m_editTextDisabled = disabled; }
-    bool editTextDisabled() const { return m_editTextDisabled; }
     void setIPValidate(bool validate) { m_ipValidate = validate; }
     bool isIPValidate() const { return m_ipValidate; }
     void setSipPortValidate(bool validate) { m_sipPortValidate = validate; }
     bool isSipPortValidate() const { return m_sipPortValidate; }
 
-    // The shell stores text in a form where characters above 255 take two bytes.
-    static int byteLength(const QString &text);
-    // Keeps characters while fewer than maxBytes are counted: the character that reaches the
-    // limit stays, so a two-byte character may end one byte past it.
+private:
+    // Keeps characters while fewer than maxBytes are counted, a character above 255 counting
+    // two as the shell stores it: the character that reaches the limit stays, so a two-byte
+    // character may end one byte past it.
     static QString cutToBytes(const QString &text, int maxBytes);
 
-private:
-    QString m_editText;
-    int m_editTextLeftMargin = 0;
-    bool m_echoPasswordMode = false;
-    int m_maxLength = 0;
     int m_maxBytes = 0;
-    bool m_editTextDisabled = false;
     bool m_ipValidate = false;
     bool m_sipPortValidate = false;
 };

@@ -1,5 +1,6 @@
 #include "listviewsubtitleitem.h"
 
+#include "palette.h"
 #include "textcache.h"
 
 #include <QDebug>
@@ -134,7 +135,7 @@ void ListViewSubTitleItem::paint(QPainter *painter, QRect &rect)
     const QString shown = TextCache::elidedText(painter, text(), label.width());
     if (m_useTextShadow != 0) {
         const QPen pen = painter->pen();
-        painter->setPen(QColor(0, 0, 0, 70));
+        painter->setPen(WidgetPalette::subtitleShadow());
         TextCache::drawText(painter, label.translated(1, 1), alignment(), shown);
         painter->setPen(pen);
     }
@@ -194,7 +195,8 @@ void ListViewSubTitleItemHistory::paint(QPainter *painter, QRect &rect)
         const int flags = Qt::AlignLeft | Qt::AlignVCenter;
         TextCache::drawText(
             painter, QRect(label.left(), label.top() + gap, width, height / 2), flags, first);
-        painter->setPen(hasFocus() && selected() ? QColor(255, 255, 255) : QColor(155, 155, 155));
+        painter->setPen(
+            hasFocus() && selected() ? WidgetPalette::selectedValue() : WidgetPalette::value());
         TextCache::drawText(painter,
             QRect(label.left(), label.top() + gap + lineHeight + gap, width, height / 2), flags,
             second);

@@ -27,35 +27,21 @@ void paintEditBackground(
 
 ListViewCheckLineEditItem::ListViewCheckLineEditItem(
     const QString &text, const bool &checked, const bool &useEditText, const QString &editText)
-    : ListViewItem(text, QPixmap(), QPixmap())
+    : ListViewEditItem(text, editText)
     , m_checked(checked)
-    , m_editText(editText)
     , m_useEditText(useEditText)
     , m_useTitleText(true)
 { }
 
 ListViewCheckLineEditItem::ListViewCheckLineEditItem(
     const QString &text, const bool &checked, const QString &editText)
-    : ListViewItem(text, QPixmap(), QPixmap())
+    : ListViewEditItem(text, editText)
     , m_checked(checked)
-    , m_editText(editText)
     , m_useEditText(true)
     , m_useTitleText(false)
 { }
 
 ListViewCheckLineEditItem::~ListViewCheckLineEditItem() = default;
-
-void ListViewCheckLineEditItem::setEditText(const QString &text)
-{
-    m_editText = m_maxLength != 0 ? text.left(m_maxLength) : text;
-}
-
-void ListViewCheckLineEditItem::setMaxLength(int length)
-{
-    m_maxLength = length;
-    if (length != 0)
-        m_editText = m_editText.left(length);
-}
 
 void ListViewCheckLineEditItem::paint(QPainter *painter, QRect &rect)
 {
@@ -86,25 +72,12 @@ void ListViewCheckLineEditItem::paint(QPainter *painter, QRect &rect)
 
 ListViewLineEditCheckItem::ListViewLineEditCheckItem(
     const QString &text, const bool &checked, const bool &useEditText, const QString &editText)
-    : ListViewItem(text, QPixmap(), QPixmap())
+    : ListViewEditItem(text, editText)
     , m_checked(checked)
-    , m_editText(editText)
     , m_useEditText(useEditText)
 { }
 
 ListViewLineEditCheckItem::~ListViewLineEditCheckItem() = default;
-
-void ListViewLineEditCheckItem::setEditText(const QString &text)
-{
-    m_editText = m_maxLength != 0 ? text.left(m_maxLength) : text;
-}
-
-void ListViewLineEditCheckItem::setMaxLength(int length)
-{
-    m_maxLength = length;
-    if (length != 0)
-        m_editText = m_editText.left(length);
-}
 
 void ListViewLineEditCheckItem::paint(QPainter *painter, QRect &rect)
 {

@@ -10,7 +10,7 @@
 
 // A check box at the left, optionally followed by a label and a text box that the list edits
 // in place.
-class ListViewCheckLineEditItem : public ListViewItem
+class ListViewCheckLineEditItem : public ListViewEditItem
 {
 public:
     // With a label (the title) and the text box switched by useEditText.
@@ -27,35 +27,20 @@ public:
     bool isChecked() const { return m_checked; }
     void setIsNoValueChange(bool noValueChange) { m_noValueChange = noValueChange; }
     bool isNoValueChange() const { return m_noValueChange; }
-    void setEditText(const QString &text);
-    QString editText() const { return m_editText; }
-    void setEditTextLeftMargin(int margin) { m_editTextLeftMargin = margin; }
-    int editTextLeftMargin() const { return m_editTextLeftMargin; }
-    void setEchoPasswordMode(bool password) { m_echoPasswordMode = password; }
-    bool echoPasswordMode() const { return m_echoPasswordMode; }
-    void setMaxLength(int length);
-    int getMaxLength() const { return m_maxLength; }
     void setUseEditText(bool use) { m_useEditText = use; }
     bool useEditText() const { return m_useEditText; }
     void setUseTitleText(bool use) { m_useTitleText = use; }
     bool useTitleText() const { return m_useTitleText; }
-    void setEditTextDisabled(bool disabled) { m_editTextDisabled = disabled; }
-    bool editTextDisabled() const { return m_editTextDisabled; }
 
 private:
     bool m_checked;
     bool m_noValueChange = false;
-    QString m_editText;
-    int m_editTextLeftMargin = 0;
-    bool m_echoPasswordMode = false;
-    int m_maxLength = 0;
     bool m_useEditText;
     bool m_useTitleText;
-    bool m_editTextDisabled = false;
 };
 
 // A long text box with a check box at the right; the screen changes both.
-class ListViewLineEditCheckItem : public ListViewItem
+class ListViewLineEditCheckItem : public ListViewEditItem
 {
 public:
     ListViewLineEditCheckItem(
@@ -69,28 +54,13 @@ public:
     bool isChecked() const { return m_checked; }
     void setIsNoValueChange(bool noValueChange) { m_noValueChange = noValueChange; }
     bool isNoValueChange() const { return m_noValueChange; }
-    void setEditText(const QString &text);
-    QString editText() const { return m_editText; }
-    void setEditTextLeftMargin(int margin) { m_editTextLeftMargin = margin; }
-    int editTextLeftMargin() const { return m_editTextLeftMargin; }
-    void setEchoPasswordMode(bool password) { m_echoPasswordMode = password; }
-    bool echoPasswordMode() const { return m_echoPasswordMode; }
-    void setMaxLength(int length);
-    int getMaxLength() const { return m_maxLength; }
     void setUseEditText(bool use) { m_useEditText = use; }
     bool useEditText() const { return m_useEditText; }
-    void setEditTextDisabled(bool disabled) { m_editTextDisabled = disabled; }
-    bool editTextDisabled() const { return m_editTextDisabled; }
 
 private:
     bool m_checked;
     bool m_noValueChange = false;
-    QString m_editText;
-    int m_editTextLeftMargin = 0;
-    bool m_echoPasswordMode = false;
-    int m_maxLength = 0;
     bool m_useEditText;
-    bool m_editTextDisabled = false;
 };
 
 // A level from minimum to maximum drawn as a bar of up to 15 segments; the list changes it
@@ -167,15 +137,15 @@ public:
     void setInfoTextFontPt(int pt) { m_infoTextFontPt = pt; }
     int infoTextFontPt() const { return m_infoTextFontPt; }
 
-    // The image path of the signal icon for the current level, hold flag and selection.
-    QString signalIconPath() const;
-
     // 1 to 5 select the signal steps 0 to 4; any other value shows the unknown icon.
     int m_signalLevel = 0;
     // Selects the icon set of a network on hold.
     bool m_hold = false;
 
 private:
+    // The image path of the signal icon for the current level, hold flag and selection.
+    QString signalIconPath() const;
+
     QString m_infoText;
     int m_infoTextFontPt = -1;
 };

@@ -1,5 +1,7 @@
 #include "imagebutton.h"
 
+#include "palette.h"
+
 #include <QDebug>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -86,7 +88,7 @@ void ImageButton::paintEvent(QPaintEvent *)
     }
 
     if (m_hover)
-        painter.setPen(Qt::white);
+        painter.setPen(WidgetPalette::barText());
     // drawText clips to the rectangle, so a width of 0 hides the text.
     painter.drawText(
         QRect(textLeft, 2, textWidth, h - 2), Qt::AlignHCenter | Qt::AlignVCenter, m_text);

@@ -3,6 +3,7 @@
 #include "core.h"
 #include "imagebutton.h"
 #include "listviewitem.h"
+#include "palette.h"
 #include "soundmanager.h"
 
 #include <QDebug>
@@ -15,7 +16,6 @@
 
 namespace {
 
-const QColor selectedBackground(95, 113, 160, 255);
 // Heights of the five rows of a page, top to bottom.
 const int rowHeights[] = {39, 42, 42, 42, 40};
 
@@ -73,8 +73,9 @@ void SelectPopupListView::paintEvent(QPaintEvent *)
         ListViewItem *row = item(idx);
         const int bottom = top + rowHeights[k];
 
-        painter.fillRect(lineLeftMargin(), bottom - 1, lineLength, 1, QColor(195, 195, 195));
-        painter.fillRect(lineLeftMargin(), bottom, lineLength, 1, QColor(255, 255, 255));
+        painter.fillRect(lineLeftMargin(), bottom - 1, lineLength, 1, WidgetPalette::separator());
+        painter.fillRect(
+            lineLeftMargin(), bottom, lineLength, 1, WidgetPalette::separatorHighlight());
 
         QRect rect(QPoint(4, top), QPoint(w - 6, bottom - 1));
         row->setGeometry(rect);
@@ -89,11 +90,11 @@ void SelectPopupListView::paintEvent(QPaintEvent *)
             if (m_selectRightPixmap)
                 painter.drawPixmap(
                     w - 5 - m_selectRightPixmap->width(), top - 1, *m_selectRightPixmap);
-            painter.fillRect(
-                QRect(QPoint(4, top + 5), QPoint(w - 6, bottom - 1)), selectedBackground);
-            row->setBackGroundSelectColor(QColor(0, 0, 0, 0));
+            painter.fillRect(QRect(QPoint(4, top + 5), QPoint(w - 6, bottom - 1)),
+                WidgetPalette::selectedBackground());
+            row->setBackGroundSelectColor(Qt::transparent);
         } else {
-            row->setBackGroundSelectColor(selectedBackground);
+            row->setBackGroundSelectColor(WidgetPalette::selectedBackground());
         }
         row->setFocus(hasFocus());
         row->setSelected(idx == selected);
@@ -108,7 +109,7 @@ void SelectPopupListView::paintEvent(QPaintEvent *)
             = s == n - 1 ? h - ThumbHeight : scrollTopMargin() + ((h - ThumbHeight) / (n - 1)) * s;
         const int right = w - 1 - scrollRightMargin();
         painter.fillRect(QRect(right - (ThumbWidth - 1), thumbTop, ThumbWidth, ThumbHeight),
-            QColor(178, 178, 178, 160));
+            WidgetPalette::scrollThumb());
     }
 }
 
@@ -124,7 +125,7 @@ SelectPopup::SelectPopup(QWidget *parent, int type)
     m_litView->setGeometry(190, 30, 288, 211);
     m_litView->setAttribute(Qt::WA_TranslucentBackground);
     m_litView->setBackgroundColor(Qt::transparent);
-    m_litView->setLineColor(QColor(195, 195, 195));
+    m_litView->setLineColor(WidgetPalette::separator());
     m_litView->setLineLeftMargin(8);
     m_litView->setLineRightMargin(9);
     m_litView->setScrollRightMargin(8);
@@ -200,9 +201,9 @@ ImageButton *SelectPopup::createButton(const QRect &geometry, const QString &tex
 void SelectPopup::addListViewItem(const QString &text)
 {
     auto row = new ListViewItem(text, QPixmap(), QPixmap());
-    row->setTextColor(QColor(28, 28, 28, 255));
-    row->setTextSelectColor(QColor(255, 255, 255, 255));
-    row->setBackGroundSelectColor(selectedBackground);
+    row->setTextColor(WidgetPalette::rowText());
+    row->setTextSelectColor(WidgetPalette::selectedText());
+    row->setBackGroundSelectColor(WidgetPalette::selectedBackground());
     m_litView->addItem(row);
 }
 
@@ -465,9 +466,9 @@ void SelectPopup::paintEvent(QPaintEvent *)
 
     if (!m_contentsTitle.isEmpty()) {
         painter.setFont(m_contentsTitleFont);
-        painter.setPen(QColor(28, 28, 28, 100));
+        painter.setPen(WidgetPalette::popupTitleShadow());
         painter.drawText(m_contentsTitleX + 1, m_contentsTitleY + 33, m_contentsTitle);
-        painter.setPen(QColor(196, 214, 255));
+        painter.setPen(WidgetPalette::popupTitle());
         painter.drawText(m_contentsTitleX, m_contentsTitleY + 32, m_contentsTitle);
     }
     painter.drawPixmap(190, 31, QPixmap(QStringLiteral(":/ui/images/popup_bg_1.png")));

@@ -67,9 +67,6 @@ public:
     void setUseAnimation(bool on);
     void setMultipleCheck(const bool &multiple) { m_multipleCheck = multiple; }
 
-    QPropertyAnimation *showAnimation() const { return m_showAnimation; }
-    QPropertyAnimation *hideAnimation() const { return m_hideAnimation; }
-
     static constexpr int ShowDurationMs = 100;
     static constexpr int HideDurationMs = 80;
 
@@ -103,6 +100,8 @@ private slots:
     void onClickOkButton();
 
 private:
+    friend class SelectPopupPrivate;
+
     ImageButton *createButton(const QRect &geometry, const QString &text);
     // Starts the slide-out and runs 'after' once it has finished.
     void slideOut(void (SelectPopup::*after)());

@@ -1,6 +1,7 @@
 #include "testshell.h"
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QtTest>
 
 class tst_Status : public QObject
@@ -16,18 +17,76 @@ private slots:
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
+    // Each multi-valued indicator: a valid value shows its image (0 hides it), a value out of
+    // range is refused with its line and changes nothing; a change is reported once.
+    void indicators_data()
+    {
+        QTest::addColumn<QByteArray>("setter");
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("label");
+        // Empty: hidden; a line: refused with it, the value 1 stays.
+        QTest::addColumn<QString>("shows");
+        const QByteArray wifi = "setUIStatusWifi", headset = "setUIStatusHeadSet";
+        QTest::newRow("wifi 6") << wifi << QByteArray("UIStatusWifi") << 6 << "statusWifi"
+                                << "icon_wifi_step4_press";
+        QTest::newRow("wifi -1") << wifi << QByteArray("UIStatusWifi") << -1 << "statusWifi"
+                                 << "Status::setUIStatusWifi invaild value! noupdate!";
+        QTest::newRow("headset 3")
+            << headset << QByteArray("UIStatusHeadset") << 3 << "statusHeadset"
+            << "status/icon_hadeset_earjack";
+        QTest::newRow("headset 4")
+            << headset << QByteArray("UIStatusHeadset") << 4 << "statusHeadset"
+            << "Status::setUIStatusHeadSet invaild value! noupdate!";
+        QTest::newRow("bluetooth 2")
+            << QByteArray("setUIStatusBluetoothHeadset") << QByteArray("UIStatusBluetoothHeadset")
+            << 2 << "statusBlutoothHeadset"
+            << "status/icon_hadeset_blue_dim";
+        QTest::newRow("screen 3") << QByteArray("setUIStatusReplaceScreen")
+                                  << QByteArray("UIStatusReplaceScreen") << 3 << "statusScreen"
+                                  << "status/icon_view_off_dim";
+        QTest::newRow("AG 3") << QByteArray("setUIStatusAGMode") << QByteArray("UIStatusAG") << 3
+                              << "statusAGMode"
+                              << "Status::setUIStatusAG invalid value! noupdate!";
+        QTest::newRow("pairing 0")
+            << QByteArray("setUIStatusBTHeadsetPairing") << QByteArray("UIStatusBTHeadsetPairing")
+            << 0 << "statusBTHSetPairing"
+            << "";
+    }
+
     void indicators()
     {
+        QFETCH(QByteArray, setter);
+        QFETCH(QByteArray, type);
+        QFETCH(int, value);
+        QFETCH(QString, label);
+        QFETCH(QString, shows);
         Status &s = m_shell->status;
-        s.setUIStatusWifi(Status::UIStatusWifi(6));
-        QCOMPARE(shown("statusWifi"), resource("icon_wifi_step4_press"));
-        s.setUIStatusHeadSet(Status::UIStatusHeadset(3));
-        QCOMPARE(shown("statusHeadset"), resource("status/icon_hadeset_earjack"));
-        s.setUIStatusAGMode(Status::UIStatusAG(2));
-        QCOMPARE(shown("statusAGMode"), resource("status/icon_AG_dim"));
-        // The input method's indicator takes the clock's place.
+        const auto set = [&](int v) {
+            return QMetaObject::invokeMethod(&s, setter, QGenericArgument(type, &v));
+        };
+        QVERIFY(set(1));
+        const QImage first = shown(qPrintable(label));
+        QVERIFY(!first.isNull());
+        QSignalSpy changed(&s, &Status::statusInfoChanged);
+        const bool refused = shows.startsWith(QLatin1String("Status::"));
+        for (int i = 0; i < 2; ++i) {
+            if (refused)
+                QTest::ignoreMessage(QtDebugMsg, qPrintable(shows));
+            QVERIFY(set(value));
+        }
+        QCOMPARE(changed.count(), refused ? 0 : 1);
+        QCOMPARE(shown(qPrintable(label)),
+            refused               ? first
+                : shows.isEmpty() ? QImage()
+                                  : resource(shows));
+    }
+
+    // The input method's indicator takes the clock's place.
+    void inputMethodIndicator()
+    {
         m_shell->core.setLanguage(Core::Korean);
-        s.setIMEStatus(IMEStatus(1));
+        m_shell->status.setIMEStatus(IMEStatus(1));
         QCOMPARE(shown("charLabel"), resource("status/indicator_language_hangul"));
         QVERIFY(label("timeLabel")->isHidden());
     }

@@ -1,4 +1,5 @@
 #include "timelabel.h"
+#include "timelabel_p.h"
 
 #include <QtTest>
 
@@ -28,7 +29,7 @@ private slots:
         label.setTime24Hour(hour24);
         if (!colon)
             label.changeTimeBlinkFlag();
-        QCOMPARE(label.timeText(time), text);
+        QCOMPARE(TimeLabelPrivate::timeText(time, label.time24Hour(), label.blinkFlag()), text);
     }
 
     // The status bar's 44 pixels for the 24-hour clock are too few for a large font.
@@ -41,7 +42,9 @@ private slots:
         label.setTime24Hour(true);
         label.setText(QStringLiteral("ignored"));
         label.resize(44, 24);
-        QVERIFY(QFontMetrics(font).horizontalAdvance(label.timeText(QTime(20, 8))) > 44);
+        QVERIFY(QFontMetrics(font).horizontalAdvance(
+                    TimeLabelPrivate::timeText(QTime(20, 8), true, true))
+            > 44);
         QImage image(label.size(), QImage::Format_ARGB32);
         image.fill(Qt::black);
         label.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);

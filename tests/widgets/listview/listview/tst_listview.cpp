@@ -1,10 +1,10 @@
-#include "../rowcanvas.h"
 #include "callmanager.h"
 #include "core.h"
 #include "listview.h"
 #include "listviewdatetimeitems.h"
 #include "listviewsettingitems.h"
 #include "listviewvalueitems.h"
+#include "rowcanvas.h"
 
 #include <QKeySequence>
 #include <QLineEdit>
@@ -78,6 +78,9 @@ private slots:
     void initTestCase()
     {
         RowCanvas::pinFont();
+        // A blinking cursor repaints the list, which places the editors again and would hide
+        // a list that forgot to.
+        QApplication::setCursorFlashTime(0);
         m_core = new Core(this);
     }
     void init();
@@ -92,10 +95,8 @@ private slots:
     void longPress();
     void callStateGuard();
     void removeAndEmptyList();
-    void rowsOfThePage();
     void scrollBar_data();
     void scrollBar();
-    void emptyText();
     void overlayFollowsSelection_data();
     void overlayFollowsSelection();
     void removingTheTimeRowReplacesTheEditor();
@@ -241,7 +242,7 @@ void tst_ListView::longPress()
     auto *timer = m_list->findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
     QTest::keyPress(m_list, Qt::Key_F2);
     QVERIFY(timer && timer->isActive());
-    QMetaObject::invokeMethod(m_list, "longPressTimeout");
+    QVERIFY(QMetaObject::invokeMethod(m_list, "longPressTimeout"));
     QTest::keyRelease(m_list, Qt::Key_F2);
     QCOMPARE(m_log.join(' '),
         QStringLiteral("focusChanged(1) longPress(1) keyPressed(F2) clicked(1) clickedFuncKey(1)"));
@@ -285,26 +286,6 @@ void tst_ListView::removeAndEmptyList()
     QCOMPARE(m_list->selectedIdx(), 1);
 }
 
-void tst_ListView::rowsOfThePage()
-{
-    fill(m_list, QStringLiteral("pppppppp"));
-    m_list->setLineLeftMargin(10);
-    m_list->setLineRightMargin(20);
-    m_list->setStartIdx(5);
-    m_list->setSelectedIdx(6);
-    const QImage image = render();
-
-    // Rows are 208 / 5 = 41 high, each followed by its separator.
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(m_list->item(5 + i)->geometry(), QRect(10, i * 42, 450, 41));
-        QCOMPARE(RowCanvas::changed(image, QRect(0, i * 42 + 41, 470, 1)),
-            QRect(10, i * 42 + 41, 450, 1));
-        QCOMPARE(image.pixelColor(459, i * 42 + 41), QColor(195, 195, 195));
-    }
-    QCOMPARE(m_list->item(4)->geometry(), QRect());
-    QCOMPARE(RowCanvas::changed(image, QRect(0, 3 * 42 + 41, 470, 1)), QRect());
-}
-
 void tst_ListView::scrollBar_data()
 {
     QTest::addColumn<int>("rows");
@@ -336,16 +317,6 @@ void tst_ListView::scrollBar()
     expected.fill(RowCanvas::background);
     QPainter(&expected).fillRect(expected.rect(), QColor(178, 178, 178, 160));
     QCOMPARE(image.copy(thumb), expected);
-}
-
-void tst_ListView::emptyText()
-{
-    QCOMPARE(RowCanvas::changed(render(), QRect(0, 0, 480, 208)), QRect());
-    m_list->setShowEmptyString(true);
-    const QImage image = render();
-    const QRect text = RowCanvas::changed(image, QRect(0, 0, 480, 208));
-    QVERIFY(qAbs(text.center().x() - 240) <= 1 && qAbs(text.center().y() - 104) <= 4);
-    QVERIFY(!RowCanvas::inkOf(image, QColor(89, 89, 89)).isEmpty());
 }
 
 void tst_ListView::overlayFollowsSelection_data()
@@ -396,9 +367,10 @@ void tst_ListView::removingTheTimeRowReplacesTheEditor()
     QVERIFY(showActive());
     QTRY_VERIFY(focusedEditor());
     QLineEdit *timeEditor = focusedEditor();
+    // The placements that showing deferred run first, so that none of them hides the fault.
+    QTest::qWait(20);
     // Left in place, the time editor would go on editing the line row moved under it.
     m_list->removeItem(0);
-    m_list->repaint();
     QTRY_VERIFY(timeEditor->isHidden());
     QTRY_COMPARE(focusedEditor(), m_list->lineEdit());
     QCOMPARE(m_list->lineEdit()->text(), QStringLiteral("row 1"));

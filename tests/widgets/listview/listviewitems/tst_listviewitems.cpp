@@ -1,7 +1,6 @@
-#include "../rowcanvas.h"
-#include "listviewdatetimeitems.h"
 #include "listviewsettingitems.h"
 #include "listviewvalueitems.h"
+#include "rowcanvas.h"
 
 #include <QtTest>
 
@@ -12,7 +11,8 @@ const int right = rowRect.right();
 const int top = rowRect.top();
 } // namespace
 
-// The rows of the settings screens: plain, setting, value and date-time kinds.
+// The rows of the settings screens: plain, setting, value and date-time kinds. The places of
+// their marks, bars and strips are held by the gallery's golden pictures (tests/baselines).
 class tst_ListViewItems : public QObject
 {
     Q_OBJECT
@@ -23,8 +23,6 @@ private slots:
     void selectValueIsElidedLabelIsNot();
     void passwordIsMasked();
     void lineEditLimits();
-    void progressSegments();
-    void weekdayStrip();
 };
 
 void tst_ListViewItems::disabledAndSelectedLabels()
@@ -102,44 +100,6 @@ void tst_ListViewItems::lineEditLimits()
     QCOMPARE(length.editText(), QStringLiteral("ab"));
     length.setEditText(QStringLiteral("xyz"));
     QCOMPARE(length.editText(), QStringLiteral("xy"));
-}
-
-void tst_ListViewItems::progressSegments()
-{
-    // What an image drawn unscaled looks like on the canvas.
-    auto composed = [](const QString &path) {
-        QImage image(8, 30, QImage::Format_RGB32);
-        image.fill(background);
-        QPainter(&image).drawImage(0, 0, QImage(path));
-        return image;
-    };
-    ListViewProgressItem row(QString(), 5);
-    row.setValue(2);
-    const QImage image = paintRow(row);
-    // Fixed x positions whatever the row's left edge: empty segments from 450 leftwards, then
-    // the filled ones.
-    for (int x : {450, 436, 422})
-        QCOMPARE(image.copy(x, 16, 8, 30), composed(":/ui/images/setting_volume_normal.png"));
-    for (int x : {408, 394})
-        QCOMPARE(image.copy(x, 16, 8, 30), composed(":/ui/images/setting_volume_press.png"));
-    QCOMPARE(changed(image, QRect(0, 0, 394, image.height())), QRect());
-}
-
-void tst_ListViewItems::weekdayStrip()
-{
-    const QColor chosen(QStringLiteral("#e01c00"));
-    const QColor gray(155, 155, 155);
-    ListViewDateSelectItem row {QString()};
-    const QRect strip(right - 163, top, 7 * 18, rowRect.height());
-    QVERIFY(inkOf(paintRow(row), chosen).isEmpty());
-    QVERIFY(inkOf(paintRow(row), gray, strip).width() > 6 * 18);
-
-    // Sunday, the last of the seven letters.
-    row.setDateSelection(6, true);
-    const QImage image = paintRow(row);
-    const QRect cell(right - 163 + 6 * 18, top, 18, rowRect.height());
-    QVERIFY(!inkOf(image, chosen).isEmpty() && cell.contains(inkOf(image, chosen)));
-    QVERIFY(inkOf(image, gray, cell).isEmpty());
 }
 
 QTEST_MAIN(tst_ListViewItems)

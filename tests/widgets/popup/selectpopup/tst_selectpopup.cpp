@@ -1,5 +1,4 @@
 #include "imagebutton.h"
-#include "renderprobe.h"
 #include "selectpopup.h"
 #include "testshell.h"
 
@@ -82,23 +81,6 @@ private slots:
         QVERIFY(openAfterClicks);
         QCOMPARE(clicked.count(), 2);
         QCOMPARE(clicked.at(1).at(0).toInt(), 2);
-    }
-
-    void rowHeights()
-    {
-        SelectPopupListView *list = m_popup->listView();
-        // The rows paint their focused look only while the list has the focus.
-        m_popup->show();
-        QApplication::setActiveWindow(m_popup);
-        list->setFocus();
-        QTRY_VERIFY(list->hasFocus());
-        list->setSelectedIdx(0);
-        const QImage image = render(list);
-        // The first row, 39 high from y 5, highlighted; the second, 42 high, ends in a grey then
-        // a white line.
-        QCOMPARE(image.pixel(100, 5 + 39 - 1), qRgb(95, 113, 160));
-        QCOMPARE(image.pixel(100, 5 + 39 + 42 - 1), qRgb(195, 195, 195));
-        QCOMPARE(image.pixel(100, 5 + 39 + 42), qRgb(255, 255, 255));
     }
 
 private:

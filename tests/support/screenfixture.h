@@ -91,7 +91,7 @@ public:
         return poll;
     }
     // Ends a notice as its own timeout would.
-    static void expire(Toast *toast) { QMetaObject::invokeMethod(toast, "timeout"); }
+    static void expire(Toast *toast) { QVERIFY(QMetaObject::invokeMethod(toast, "timeout")); }
     Toast *notice() const { return visible(false, false); }
     ToastWait *waitNotice() const { return static_cast<ToastWait *>(visible(true, false)); }
 
