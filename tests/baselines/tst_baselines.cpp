@@ -54,14 +54,29 @@ QImage compose(const QList<QWidget *> &windows)
     return frame;
 }
 
+bool animating(const QList<QWidget *> &windows)
+{
+    for (QWidget *window : windows) {
+        if (!window)
+            continue;
+        for (QAbstractAnimation *animation : window->findChildren<QAbstractAnimation *>()) {
+            if (animation->state() == QAbstractAnimation::Running)
+                return true;
+        }
+    }
+    return false;
+}
+
 // Waits, in short steps, until nothing moves any more: slides, fades and deferred placements.
+// Two equal frames alone do not say so on a loaded machine, where an animation can miss a
+// step.
 QImage settled(const QList<QWidget *> &windows)
 {
     QImage previous = compose(windows);
     for (int attempt = 0; attempt < 60; ++attempt) {
         QTest::qWait(50);
         const QImage frame = compose(windows);
-        if (frame == previous)
+        if (frame == previous && !animating(windows))
             return frame;
         previous = frame;
     }
