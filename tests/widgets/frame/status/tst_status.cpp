@@ -82,15 +82,6 @@ private slots:
                                   : resource(shows));
     }
 
-    // The input method's indicator takes the clock's place.
-    void inputMethodIndicator()
-    {
-        m_shell->core.setLanguage(Core::Korean);
-        m_shell->status.setIMEStatus(IMEStatus(1));
-        QCOMPARE(shown("charLabel"), resource("status/indicator_language_hangul"));
-        QVERIFY(label("timeLabel")->isHidden());
-    }
-
     void inCallLayout()
     {
         Status &s = m_shell->status;
