@@ -4,8 +4,6 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include <functional>
-
 // A parent that records the keys its children leave to it.
 class KeyRecorder : public QWidget
 {
@@ -28,15 +26,16 @@ inline QImage render(QWidget *widget)
     return image;
 }
 
-// The smallest rectangle holding every pixel that passes the test.
-inline QRect bounds(const QImage &image, const std::function<bool(int x, int y)> &test)
+// Bounding box of the pixels of the area (the whole image if null) for which pick(x, y) holds.
+template<typename Pick> QRect boxWhere(const QImage &image, Pick pick, const QRect &area = {})
 {
-    QRect result;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (test(x, y))
-                result |= QRect(x, y, 1, 1);
+    QRect box;
+    const QRect inside = area.isNull() ? image.rect() : area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (pick(x, y))
+                box |= QRect(x, y, 1, 1);
         }
     }
-    return result;
+    return box;
 }

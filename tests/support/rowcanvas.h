@@ -1,10 +1,9 @@
 #pragma once
 
 #include "listviewitem.h"
+#include "renderprobe.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QImage>
 #include <QPainter>
 
 // Renders rows into fixed images and measures what landed where. The row rectangle sits off
@@ -34,48 +33,22 @@ inline QImage paintRow(ListViewItem &row, const QRect &rect = rowRect, const QFo
     return image;
 }
 
-// Bounding box of the pixels of the area for which pick(x, y) holds.
-template<typename Pick> QRect boxWhere(const QImage &image, const QRect &area, Pick pick)
-{
-    QRect box;
-    const QRect inside = area & image.rect();
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            if (pick(x, y))
-                box |= QRect(x, y, 1, 1);
-        }
-    }
-    return box;
-}
-
 // Pixels inside region that differ from the other image (or, without one, the background).
 inline QRect changed(const QImage &image, const QRect &region, const QImage &other = QImage())
 {
-    return boxWhere(image, region, [&](int x, int y) {
-        return image.pixel(x, y) != (other.isNull() ? background.rgb() : other.pixel(x, y));
-    });
+    return boxWhere(
+        image,
+        [&](int x, int y) {
+            return image.pixel(x, y) != (other.isNull() ? background.rgb() : other.pixel(x, y));
+        },
+        region);
 }
 
 // Pixels of exactly one colour.
 inline QRect inkOf(const QImage &image, const QColor &colour, const QRect &region = QRect())
 {
-    return boxWhere(image, region.isNull() ? image.rect() : region,
-        [&](int x, int y) { return image.pixel(x, y) == colour.rgb(); });
-}
-
-// Where an image leaves its mark: its pixels that are not transparent.
-inline QRect opaqueBox(const QString &path)
-{
-    const QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
     return boxWhere(
-        image, image.rect(), [&](int x, int y) { return qAlpha(image.pixel(x, y)) > 0; });
-}
-
-inline bool sameImage(const QPixmap &actual, const QPixmap &expected)
-{
-    return !expected.isNull()
-        && actual.toImage().convertToFormat(QImage::Format_ARGB32)
-        == expected.toImage().convertToFormat(QImage::Format_ARGB32);
+        image, [&](int x, int y) { return image.pixel(x, y) == colour.rgb(); }, region);
 }
 
 inline QPixmap solid(const QSize &size, const QColor &colour)

@@ -1,5 +1,6 @@
-// Guards the generated theme against the code: every image path that the widget set and the
-// application name is in the theme's resources, and every image there has something drawn.
+// Guards the generated theme against the code: every image that the widget set, the
+// application and the simulator name is in the theme's resources, and every image there has
+// something drawn.
 
 #include <QDirIterator>
 #include <QImage>
@@ -8,97 +9,36 @@
 
 namespace {
 
-// Paths the code completes at run time, a '#' for each format placeholder or appended text,
-// with the values the code fills in.
-const QMap<QString, QList<QStringList>> builtPaths = {
-    {"ui/images/status/icon_dial_line_#.png", {{"01", "02", "03", "04", "05"}}},
-    {"ui/images/presence_loading#.png", {{"1", "2", "3", "4", "5", "6"}}},
-    {"ui/images/icon_wifi_step###.png", {{"0", "1", "2", "3", "4"}, {"", "_hold"}, {"", "_press"}}},
-    {"ui/images/popup_button_bg_#.png", {{"left", "center", "right"}}},
-    {"ui/images/popup_button_press_bg_#.png", {{"left", "center", "right"}}},
-};
-
-// The files a path found in the code stands for; none when it is built from unknown values.
-QStringList filesOf(QString path)
+bool hasInk(const QImage &image)
 {
-    static const QRegularExpression placeholder(QStringLiteral("%(?:0?\\d*d|\\d+)"));
-    path.replace(placeholder, QStringLiteral("#"));
-    for (const QString &built : builtPaths.keys()) {
-        if (built.startsWith(path + QLatin1Char('#')))
-            path = built;
-    }
-    QStringList files = {path};
-    for (const QStringList &values : builtPaths.value(path)) {
-        QStringList filled;
-        for (const QString &file : qAsConst(files)) {
-            for (const QString &value : values)
-                filled << QString(file).replace(file.indexOf(QLatin1Char('#')), 1, value);
-        }
-        files = filled;
-    }
-    return files.first().contains(QLatin1Char('#')) ? QStringList() : files;
-}
-
-bool present(const QString &file)
-{
-    const QString resource = QStringLiteral(":/") + file;
-    return file.endsWith(QLatin1Char('/')) ? QFileInfo(resource).isDir()
-                                           : !QImage(resource).isNull();
-}
-
-struct Reference
-{
-    QString where;
-    QStringList files;
-    bool anyOf = false; // a bare name may live in any of the theme's directories
-};
-
-// Resource paths in string literals, forms and style sheets alike; bare ".png" names count
-// in files that join them to a theme directory.
-QMap<QString, Reference> scanSources()
-{
-    static const QRegularExpression resourcePath(
-        QStringLiteral(R"(:/?((?:ui/images|call/images/call)/[A-Za-z0-9_%./]*))"));
-    static const QRegularExpression bareName(QStringLiteral(R"re("([A-Za-z0-9_]+\.png)")re"));
-    const QDir root(QStringLiteral(HOTSPOT_SOURCE_DIR));
-    QMap<QString, Reference> references;
-    for (const char *dir : {"widgets", "settings_hotspot", "simulator"}) {
-        QDirIterator it(root.filePath(QLatin1String(dir)), {"*.cpp", "*.h", "*.ui"}, QDir::Files,
-            QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            QFile file(it.next());
-            file.open(QIODevice::ReadOnly | QIODevice::Text);
-            const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-            QMap<QString, Reference> bare;
-            bool joinsNames = false;
-            for (int i = 0; i < lines.size(); ++i) {
-                const QString where = root.relativeFilePath(file.fileName()) + QLatin1Char(':')
-                    + QString::number(i + 1);
-                for (auto paths = resourcePath.globalMatch(lines.at(i)); paths.hasNext();) {
-                    QString path = paths.next().captured(1);
-                    while (path.endsWith(QLatin1Char('.')))
-                        path.chop(1);
-                    joinsNames = joinsNames || path.endsWith(QLatin1Char('/'));
-                    if (!references.contains(path))
-                        references.insert(path, {where, filesOf(path)});
-                }
-                for (auto names = bareName.globalMatch(lines.at(i)); names.hasNext();) {
-                    const QString name = names.next().captured(1);
-                    QStringList files;
-                    for (const char *theme :
-                        {"ui/images/", "ui/images/status/", "call/images/call/"})
-                        files << QLatin1String(theme) + name;
-                    bare.insert(QStringLiteral("*/") + name, {where, files, true});
-                }
-            }
-            for (auto name = bare.cbegin(); joinsNames && name != bare.cend(); ++name) {
-                if (!references.contains(name.key()))
-                    references.insert(name.key(), name.value());
-            }
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        for (int x = 0; x < argb.width(); ++x) {
+            if (qAlpha(argb.pixel(x, y)) > 0)
+                return true;
         }
     }
-    return references;
+    return false;
 }
+
+const QStringList &themeFiles()
+{
+    static const QStringList files = [] {
+        QStringList found;
+        for (const char *dir : {":/ui/images", ":/call/images/call"}) {
+            QDirIterator it(
+                QLatin1String(dir), {"*.png"}, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext())
+                found << it.next();
+        }
+        return found;
+    }();
+    return files;
+}
+
+// An image name in a string literal, with its theme directory or bare.
+const QRegularExpression literal(QStringLiteral(
+    R"re(["/]((?:ui/images/(?:status/)?|call/images/call/)?[A-Za-z0-9_]+\.png)")re"));
 
 } // namespace
 
@@ -107,61 +47,57 @@ class tst_Theme : public QObject
     Q_OBJECT
 
 private slots:
-    void referencedImageExists_data();
-    void referencedImageExists();
-    void everyImageHasInk();
-};
-
-void tst_Theme::referencedImageExists_data()
-{
-    QTest::addColumn<QString>("where");
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<bool>("anyOf");
-    const QMap<QString, Reference> references = scanSources();
-    // A wrong source directory would make the scan pass vacuously.
-    QVERIFY2(references.size() > 20, HOTSPOT_SOURCE_DIR);
-    for (auto it = references.cbegin(); it != references.cend(); ++it)
-        QTest::newRow(qPrintable(it.key())) << it->where << it->files << it->anyOf;
-}
-
-void tst_Theme::referencedImageExists()
-{
-    QFETCH(QString, where);
-    QFETCH(QStringList, files);
-    QFETCH(bool, anyOf);
-    QVERIFY2(!files.isEmpty(), qPrintable(where + QLatin1String(": built from unknown values")));
-    QStringList missing;
-    for (const QString &file : qAsConst(files)) {
-        if (!present(file))
-            missing << file;
-    }
-    const bool found = anyOf ? missing.size() < files.size() : missing.isEmpty();
-    QVERIFY2(
-        found, qPrintable(where + QLatin1String(": missing ") + missing.join(QLatin1String(", "))));
-}
-
-// A drawing placed off its canvas leaves a fully transparent image.
-void tst_Theme::everyImageHasInk()
-{
-    QStringList blank;
-    int images = 0;
-    for (const char *dir : {":/ui/images", ":/call/images/call"}) {
-        QDirIterator it(QLatin1String(dir), {"*.png"}, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QImage image = QImage(it.next()).convertToFormat(QImage::Format_ARGB32);
-            ++images;
-            bool ink = false;
-            for (int y = 0; y < image.height() && !ink; ++y) {
-                for (int x = 0; x < image.width() && !ink; ++x)
-                    ink = qAlpha(image.pixel(x, y)) > 0;
+    void referencedImageExists_data()
+    {
+        QTest::addColumn<QString>("name");
+        // A name with its theme directory, or a bare one that the code joins to a directory or
+        // a prefix; names built from run-time values ('%') are left out.
+        const QDir root(QStringLiteral(HOTSPOT_SOURCE_DIR));
+        int count = 0;
+        for (const char *dir : {"widgets", "settings_hotspot", "simulator"}) {
+            QDirIterator it(root.filePath(QLatin1String(dir)), {"*.cpp", "*.h", "*.ui"},
+                QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                QFile file(it.next());
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                for (auto m = literal.globalMatch(QString::fromUtf8(file.readAll()));
+                     m.hasNext();) {
+                    const QString name = m.next().captured(1);
+                    QTest::addRow("%s: %s", qPrintable(root.relativeFilePath(file.fileName())),
+                        qPrintable(name))
+                        << name;
+                    ++count;
+                }
             }
-            if (!ink)
-                blank << it.filePath();
         }
+        // A wrong source directory would make the check pass vacuously.
+        QVERIFY2(count > 20, HOTSPOT_SOURCE_DIR);
     }
-    QVERIFY(images > 0);
-    QVERIFY2(blank.isEmpty(), qPrintable(blank.join(QLatin1String(", "))));
-}
+
+    void referencedImageExists()
+    {
+        QFETCH(QString, name);
+        if (name.contains(QLatin1Char('/'))) {
+            QVERIFY(!QImage(QStringLiteral(":/") + name).isNull());
+            return;
+        }
+        bool found = false;
+        for (const QString &file : themeFiles())
+            found = found || file.endsWith(name);
+        QVERIFY(found);
+    }
+
+    // A drawing placed off its canvas leaves a fully transparent image.
+    void everyImageHasInk()
+    {
+        QStringList blank;
+        for (const QString &file : themeFiles()) {
+            if (!hasInk(QImage(file)))
+                blank << file;
+        }
+        QVERIFY2(blank.isEmpty(), qPrintable(blank.join(QLatin1String(", "))));
+    }
+};
 
 QTEST_MAIN(tst_Theme)
 #include "tst_theme.moc"

@@ -11,10 +11,10 @@ struct Case
     QRect box;
     int flags;
     QString text;
-    QColor pen;
-    int pointSize;
-    QPoint offset;
-    qreal scale;
+    QColor pen = Qt::white;
+    int pointSize = 12;
+    QPoint offset = {};
+    qreal scale = 1;
 };
 
 QImage render(const Case &c, bool cached)
@@ -51,29 +51,27 @@ private slots:
     {
         QTest::addColumn<QList<Case>>("sequence");
         const QRect box(10, 5, 120, 30);
-        const int centred = Qt::AlignLeft | Qt::AlignVCenter;
-        const Case plain {box, centred, QStringLiteral("Use Hotspot"), Qt::white, 12, {}, 1};
-
-        QTest::newRow("left, centre, right")
-            << QList<Case> {plain, {box, Qt::AlignCenter, plain.text, Qt::white, 12, {}, 1},
-                   {box, Qt::AlignRight | Qt::AlignBottom, plain.text, Qt::white, 12, {}, 1}};
+        const int left = Qt::AlignLeft | Qt::AlignVCenter;
+        const QString text = QStringLiteral("Use Hotspot");
+        const Case plain {box, left, text};
+        const QColor red(230, 30, 0);
+        QTest::newRow("left, centre, right") << QList<Case> {
+            plain, {box, Qt::AlignCenter, text}, {box, Qt::AlignRight | Qt::AlignBottom, text}};
         QTest::newRow("same text, other colour, then other size")
-            << QList<Case> {plain, {box, centred, plain.text, QColor(230, 30, 0), 12, {}, 1},
-                   {box, centred, plain.text, QColor(230, 30, 0), 16, {}, 1}};
-        QTest::newRow("same text, other box") << QList<Case> {plain,
-            {QRect(10, 5, 60, 30), centred, plain.text, Qt::white, 12, {}, 1},
-            {QRect(40, 20, 120, 40), centred, plain.text, Qt::white, 12, {}, 1}};
-        QTest::newRow("clipped where it overflows its box") << QList<Case> {{QRect(10, 5, 40, 12),
-            centred, QStringLiteral("A long network name"), Qt::white, 14, {}, 1}};
+            << QList<Case> {plain, {box, left, text, red}, {box, left, text, red, 16}};
+        QTest::newRow("same text, other box") << QList<Case> {
+            plain, {QRect(10, 5, 60, 30), left, text}, {QRect(40, 20, 120, 40), left, text}};
+        QTest::newRow("clipped where it overflows its box") << QList<Case> {
+            {QRect(10, 5, 40, 12), left, QStringLiteral("A long network name"), Qt::white, 14}};
         QTest::newRow("moved by the painter")
-            << QList<Case> {plain, {box, centred, plain.text, Qt::white, 12, {13, 7}, 1}};
+            << QList<Case> {plain, {box, left, text, Qt::white, 12, {13, 7}}};
         QTest::newRow("translucent pen")
-            << QList<Case> {{box, centred, plain.text, QColor(255, 255, 255, 100), 12, {}, 1}};
+            << QList<Case> {{box, left, text, QColor(255, 255, 255, 100)}};
         QTest::newRow("scaled painter, drawn directly")
-            << QList<Case> {plain, {box, centred, plain.text, Qt::white, 12, {}, 1.5}};
-        QTest::newRow("non-Latin and two lines") << QList<Case> {
-            {box, centred, QStringLiteral("Καλημέρα"), Qt::white, 12, {}, 1},
-            {box, Qt::AlignCenter, QStringLiteral("Saving...\nPlease wait"), Qt::white, 9, {}, 1}};
+            << QList<Case> {plain, {box, left, text, Qt::white, 12, {}, 1.5}};
+        QTest::newRow("non-Latin and two lines")
+            << QList<Case> {{box, left, QStringLiteral("Καλημέρα")},
+                   {box, Qt::AlignCenter, QStringLiteral("Saving...\nPlease wait"), Qt::white, 9}};
     }
 
     void drawsAsQPainterDoes()

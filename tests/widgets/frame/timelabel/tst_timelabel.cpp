@@ -1,3 +1,4 @@
+#include "renderprobe.h"
 #include "timelabel.h"
 #include "timelabel_p.h"
 
@@ -45,22 +46,12 @@ private slots:
         QVERIFY(QFontMetrics(font).horizontalAdvance(
                     TimeLabelPrivate::timeText(QTime(20, 8), true, true))
             > 44);
-        QImage image(label.size(), QImage::Format_ARGB32);
-        image.fill(Qt::black);
-        label.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-        int left = image.width();
-        int right = -1;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (qGray(image.pixel(x, y)) > 128) {
-                    left = qMin(left, x);
-                    right = qMax(right, x);
-                }
-            }
-        }
+        const QImage image = render(&label);
+        const QRect ink
+            = boxWhere(image, [&](int x, int y) { return qGray(image.pixel(x, y)) > 128; });
         // Neither the label's own text nor hours cut off at the left edge; the time at the right.
-        QVERIFY(left > 0);
-        QVERIFY(right >= label.width() - 4);
+        QVERIFY(ink.left() > 0);
+        QVERIFY(ink.right() >= label.width() - 4);
     }
 };
 

@@ -92,31 +92,6 @@ private slots:
         QCOMPARE(toast->exec(), 0);
         QVERIFY(toast.isNull());
     }
-
-    void minimumBubble()
-    {
-        KeyRecorder screen;
-        Toast toast(QStringLiteral("Saved"), 0, &screen);
-        const QImage image = render(&toast);
-        const auto opaque = [&](int x, int y) { return qAlpha(image.pixel(x, y)) > 200; };
-        // 251x58 from (114.5, 75), with rounded corners; the outline adds half a pixel all round.
-        QCOMPARE(bounds(image, opaque), QRect(QPoint(114, 75), QPoint(365, 132)));
-        QVERIFY(!opaque(115, 76));
-    }
-
-    void waitAnimation()
-    {
-        KeyRecorder screen;
-        ToastWait toast(QStringLiteral("Saving..."), 0, &screen);
-        QTimer *timer = toast.findChild<QTimer *>();
-        QVERIFY(timer && timer->isActive() && timer->interval() == 100);
-        QList<int> frames;
-        for (int tick = 0; tick < 7; ++tick) {
-            frames << toast.frame();
-            QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
-        }
-        QCOMPARE(frames, (QList<int> {0, 1, 2, 3, 4, 5, 0}));
-    }
 };
 
 QTEST_MAIN(tst_Toast)
