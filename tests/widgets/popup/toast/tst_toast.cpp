@@ -1,5 +1,5 @@
 #include "renderprobe.h"
-#include "toast.h"
+#include "toast_p.h"
 
 #include <QtTest>
 
@@ -112,7 +112,7 @@ private slots:
         QVERIFY(timer && timer->isActive() && timer->interval() == 100);
         QList<int> frames;
         for (int tick = 0; tick < 7; ++tick) {
-            frames << toast.frame();
+            frames << ToastPrivate::frame(&toast);
             QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
         }
         QCOMPARE(frames, (QList<int> {0, 1, 2, 3, 4, 5, 0}));
