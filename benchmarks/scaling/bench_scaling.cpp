@@ -153,7 +153,8 @@ void bench_scaling::updateStatus()
     shell.installStations(stations);
     SettingsHotspotInfo screen;
     screen.searchDevice();
-    QTRY_COMPARE_WITH_TIMEOUT(SettingsHotspotInfoPrivate::deviceList(&screen).size(), stations, 120000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        SettingsHotspotInfoPrivate::deviceList(&screen).size(), stations, 120000);
     auto *list = screen.findChild<ListView *>();
     QBENCHMARK
     {

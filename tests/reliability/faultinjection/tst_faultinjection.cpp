@@ -100,7 +100,9 @@ int saveUnderFileSizeLimit(const QString &root, qint64 limit, int argc, char **a
     }
     out << "switch " << static_cast<ListViewCheckItem *>(list->item(0))->isChecked() << "\nssid "
         << row(3)->editText() << "\npassword " << row(4)->editText() << "\nguard "
-        << (SettingsHotspotPrivate::guardTimer(&screen) && SettingsHotspotPrivate::guardTimer(&screen)->isActive()) << '\n';
+        << (SettingsHotspotPrivate::guardTimer(&screen)
+               && SettingsHotspotPrivate::guardTimer(&screen)->isActive())
+        << '\n';
     return 0;
 }
 
@@ -422,7 +424,9 @@ void tst_FaultInjection::brokenStationQuery()
     QCOMPARE(rows(), rowsAfter);
     QVERIFY(m_info->isVisible());
     QVERIFY(!infoNotice());
-    QCOMPARE(SettingsHotspotInfoPrivate::guardTimer(m_info) && SettingsHotspotInfoPrivate::guardTimer(m_info)->isActive(), disconnect);
+    QCOMPARE(SettingsHotspotInfoPrivate::guardTimer(m_info)
+            && SettingsHotspotInfoPrivate::guardTimer(m_info)->isActive(),
+        disconnect);
 
     // The tool works again.
     writeProgram(tool, controlTool);

@@ -66,7 +66,8 @@ QStringList check(SettingsHotspot *screen)
     }
     if (popupsShown > 1)
         violations << QStringLiteral("%1 selection popups are shown").arg(popupsShown);
-    checkScreen(screen, SettingsHotspotPrivate::guardTimer(screen), QStringLiteral("the settings screen"), &violations);
+    checkScreen(screen, SettingsHotspotPrivate::guardTimer(screen),
+        QStringLiteral("the settings screen"), &violations);
 
     // Rows are set up by the load that every start does; a screen never started is not shown.
     auto list = screen->findChild<ListView *>(QString(), Qt::FindDirectChildrenOnly);
@@ -87,7 +88,8 @@ QStringList check(SettingsHotspot *screen)
     }
 
     if (auto info = screen->findChild<SettingsHotspotInfo *>()) {
-        checkScreen(info, SettingsHotspotInfoPrivate::guardTimer(info), QStringLiteral("the devices screen"), &violations);
+        checkScreen(info, SettingsHotspotInfoPrivate::guardTimer(info),
+            QStringLiteral("the devices screen"), &violations);
         // Each query and each disconnect replaces the one before.
         const int processes = info->findChildren<QProcess *>().size();
         if (processes > 2)

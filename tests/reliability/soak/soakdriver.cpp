@@ -589,9 +589,11 @@ void SoakDriver::answer()
 bool SoakDriver::fireGuard()
 {
     QList<QPair<QObject *, QTimer *>> armed;
-    if (SettingsHotspotPrivate::guardTimer(screen()) && SettingsHotspotPrivate::guardTimer(screen())->isActive())
+    if (SettingsHotspotPrivate::guardTimer(screen())
+        && SettingsHotspotPrivate::guardTimer(screen())->isActive())
         armed.append({screen(), SettingsHotspotPrivate::guardTimer(screen())});
-    if (SettingsHotspotInfoPrivate::guardTimer(info()) && SettingsHotspotInfoPrivate::guardTimer(info())->isActive())
+    if (SettingsHotspotInfoPrivate::guardTimer(info())
+        && SettingsHotspotInfoPrivate::guardTimer(info())->isActive())
         armed.append({info(), SettingsHotspotInfoPrivate::guardTimer(info())});
     if (armed.isEmpty()) {
         note(QStringLiteral("fire guard (none running)"));

@@ -184,7 +184,8 @@ void tst_SoakChecks::screenFaultsAreSeen()
         QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
         QTest::keyClick(list, Qt::Key_Enter);
         QTest::keyClick(&screen, Qt::Key_F15);
-        QVERIFY(SettingsHotspotPrivate::guardTimer(&screen) && SettingsHotspotPrivate::guardTimer(&screen)->isActive());
+        QVERIFY(SettingsHotspotPrivate::guardTimer(&screen)
+            && SettingsHotspotPrivate::guardTimer(&screen)->isActive());
         QCOMPARE(ScreenInvariants::check(&screen), QStringList());
         screen.hide();
         SettingsHotspotPrivate::guardTimer(&screen)->start();
