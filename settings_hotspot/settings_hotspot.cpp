@@ -2,6 +2,7 @@
 
 #include "appmessage.h"
 #include "core.h"
+#include "hotspotapply.h"
 #include "hotspotconfig.h"
 #include "imagebutton.h"
 #include "listview.h"
@@ -11,12 +12,9 @@
 #include "settings_hotspotinfo.h"
 #include "status.h"
 #include "tail.h"
-#include "toast.h"
 
 #include <QDebug>
 #include <QLineEdit>
-#include <QProcess>
-#include <QTimer>
 
 namespace {
 
@@ -31,34 +29,6 @@ enum Row {
 const QColor rowTextColour(28, 28, 28, 255);
 const QColor rowSelectedTextColour(255, 255, 255, 255);
 const QColor rowSelectedBackground(95, 113, 160, 255);
-
-// What the radio accepts: a network name of 1 to 32 bytes, and a passphrase of 8 to 63
-// printable ASCII characters or a raw key of 64 hexadecimal digits.
-const int maxSsidBytes = 32;
-const int minPassphrase = 8;
-const int maxPassphrase = 63;
-const int rawKeyLength = 64;
-
-bool isPrintableAscii(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() > 0x7e)
-            return false;
-    }
-    return true;
-}
-
-bool isRawKey(const QString &text)
-{
-    if (text.size() != rawKeyLength)
-        return false;
-    for (const QChar c : text) {
-        const ushort u = c.toLower().unicode();
-        if (!((u >= '0' && u <= '9') || (u >= 'a' && u <= 'f')))
-            return false;
-    }
-    return true;
-}
 
 void setRowColours(ListViewItem *row)
 {
@@ -75,6 +45,8 @@ SettingsHotspot::SettingsHotspot(QWidget *parent)
 {
     setObjectName(QStringLiteral("settings_hotspot"));
     m_hotspotInfo = new SettingsHotspotInfo(this);
+    m_apply = new HotspotApply(this, m_hotspotInfo);
+    connect(m_apply, SIGNAL(guardTimeout()), this, SLOT(displayResult()));
     setupStatus();
     setupTail();
     setupListView();
@@ -82,10 +54,7 @@ SettingsHotspot::SettingsHotspot(QWidget *parent)
     connect(m_tail, &Tail::longPress, this, &SettingsHotspot::tailFuncButtonLongPressed);
 }
 
-SettingsHotspot::~SettingsHotspot()
-{
-    delete m_timer;
-}
+SettingsHotspot::~SettingsHotspot() = default;
 
 bool SettingsHotspot::start(QWidget *, void *)
 {
@@ -96,7 +65,7 @@ bool SettingsHotspot::start(QWidget *, void *)
 
 bool SettingsHotspot::end()
 {
-    dismissPending();
+    m_apply->dismiss();
     if (m_Dlg)
         m_Dlg->hide();
     if (m_hotspotInfo)
@@ -104,22 +73,10 @@ bool SettingsHotspot::end()
     return close();
 }
 
-// Nothing of an apply in progress outlives the screen on show: its guard stops and its
-// notices go.
-void SettingsHotspot::dismissPending()
-{
-    if (m_timer && m_timer->isActive())
-        m_timer->stop();
-    if (m_toastWait && m_toastWait->isVisible())
-        m_toastWait->hide();
-    if (m_toast && m_toast->isVisible())
-        m_toast->hide();
-}
-
 void SettingsHotspot::showEvent(QShowEvent *)
 {
     setupStatus();
-    sendHotspotIcon();
+    HotspotApply::sendHotspotIcon();
 }
 
 void SettingsHotspot::hideEvent(QHideEvent *)
@@ -131,7 +88,8 @@ void SettingsHotspot::hideEvent(QHideEvent *)
     // So is the devices screen: it would outlive the application on the display.
     if (m_hotspotInfo)
         m_hotspotInfo->hide();
-    dismissPending();
+    // Nothing of an apply in progress outlives the screen on show.
+    m_apply->dismiss();
 }
 
 void SettingsHotspot::receiveMsg(const QString &command, const QByteArray &data)
@@ -140,7 +98,7 @@ void SettingsHotspot::receiveMsg(const QString &command, const QByteArray &data)
     if (command == QLatin1String("wifi2ui_Hotspot(str)")) {
         const QString result = AppMessage::firstArgument<QString>(data);
         qWarning() << "SettingsHotspot::receiveMsg command:" << command << "result" << result;
-        applyResult(result);
+        m_apply->applyResult(result);
     } else if (command == QLatin1String("wifi2ui_Hotspot_release_ack(str)")) {
         if (m_hotspotInfo)
             m_hotspotInfo->diconnectResult(AppMessage::firstArgument<QString>(data));
@@ -199,7 +157,7 @@ void SettingsHotspot::setupListView()
     m_passwordItem->setEditTextLeftMargin(80);
     m_passwordItem->setEchoPasswordMode(true);
     // A raw key of 64 hexadecimal digits is a passphrase too.
-    m_passwordItem->setMaxLength(rawKeyLength);
+    m_passwordItem->setMaxLength(64);
     addRow(m_passwordItem);
 
     connect(m_listView, &ListView::focusChanged, this, &SettingsHotspot::listFocusChanged);
@@ -388,12 +346,7 @@ void SettingsHotspot::save()
         return;
     }
     qWarning() << "######## same data #########";
-    retire(m_toast);
-    m_toast = new Toast(tr("Saved"), 2000, this);
-    m_toast->setIgnoreKey(true);
-    QPointer<SettingsHotspot> self(this);
-    m_toast->exec();
-    if (self)
+    if (m_apply->showModal(tr("Saved"), 2000))
         end();
 }
 
@@ -403,34 +356,13 @@ void SettingsHotspot::send2WiFi()
     const bool on = hotspotChecked();
     const QString ssid = m_ssidItem ? m_ssidItem->editText() : QString();
     const QString password = m_passwordItem ? m_passwordItem->editText() : QString();
-    // A script that cannot start leaves the access point, and so the switch, as they were.
-    const bool storedOn = HotspotConfig::load().enabled;
-
-    // The texts are judged as they will be stored, trimmed: anything the Wi-Fi service would
-    // refuse must be refused here, before the running hotspot and the last good settings go.
-    const QString storedSsid = ssid.trimmed();
-    const QString storedPassword = password.trimmed();
     if (on) {
-        if (storedSsid.isEmpty())
-            return showValidationFailure(tr("Phone SSID is Empty"), SsidRow);
-        if (storedPassword.isEmpty())
-            return showValidationFailure(tr("Password is Empty "), PasswordRow);
-        if (storedPassword.size() < minPassphrase)
-            return showValidationFailure(tr("Password is too short (8~63)"), PasswordRow);
-        if (theCore && theCore->IshasKRCharacter(ssid))
-            return showValidationFailure(tr("Do not Enter the ID into Korean"), SsidRow);
-        if (theCore && theCore->IshasKRCharacter(password))
-            return showValidationFailure(tr("Do not Enter the Password into Korean"), PasswordRow);
-        if (storedSsid.toUtf8().size() > maxSsidBytes)
-            return showValidationFailure(tr("Phone SSID is too long\n(max. 32 bytes)"), SsidRow);
-        if (!isRawKey(storedPassword)) {
-            if (storedPassword.size() > maxPassphrase)
-                return showValidationFailure(tr("Password is too long (8~63)"), PasswordRow);
-            if (!isPrintableAscii(storedPassword)) {
-                return showValidationFailure(
-                    tr("Use only English letters, digits\nand symbols in the Password"),
-                    PasswordRow);
-            }
+        QString message;
+        const HotspotApply::Field refused = HotspotApply::refusal(ssid, password, &message);
+        if (refused != HotspotApply::NoField) {
+            showValidationFailure(
+                message, refused == HotspotApply::SsidField ? SsidRow : PasswordRow);
+            return;
         }
     }
 
@@ -449,155 +381,21 @@ void SettingsHotspot::send2WiFi()
         changed |= HotspotConfig::SsidChanged;
     if (password != m_savedPassword)
         changed |= HotspotConfig::PassphraseChanged;
-    // A write that does not reach the disk must not be applied or reported as saved.
-    const bool written = HotspotConfig::save(on, tethering, changed);
-    qWarning() << "hw_mode" << tethering.hwMode << "iee80211n" << tethering.ieee80211n << "ssid"
-               << ssid.trimmed() << HotspotConfig::masked(password.trimmed()) << on;
-    if (!written) {
-        qWarning() << "SettingsHotspot::send2WiFi the settings could not be written";
-        showNotice(tr("Failed"), 2000);
-        return;
-    }
-
-    // A save that could not run is no save: no answer will come for it.
-    if (!runHotspotScript()) {
-        if (m_timer)
-            m_timer->stop();
-        retire(m_toastWait);
-        storeSwitch(storedOn);
-        showResult(tr("Failed"), 2000);
-        return;
-    }
-
-    if (!m_timer) {
-        m_timer = new QTimer;
-        m_timer->setSingleShot(true);
-        connect(m_timer, SIGNAL(timeout()), this, SLOT(displayResult()));
-    }
-    m_timer->setInterval(on ? GuardOnMs : GuardOffMs);
-    m_timer->start();
-
-    retire(m_toastWait);
-    m_toastWait = new ToastWait(tr("Saving..."), on ? GuardOnMs : GuardOffMs, this);
-    m_toastWait->setIgnoreKey(true);
-    m_toastWait->setMessage(tr("Saving..."));
-    m_toastWait->raise();
-    m_toastWait->show();
-    m_toastWait->raise();
+    m_apply->apply(on, tethering, changed);
 }
 
-// The message takes the place of the result notice, so that a result arriving while it is up
-// (of an apply still pending) replaces it instead of piling up on top of it.
 void SettingsHotspot::showValidationFailure(const QString &message, int row)
 {
-    retire(m_toast);
-    m_toast = new Toast(message, 2000, this);
-    m_toast->setIgnoreKey(true);
-    QPointer<Toast> notice = m_toast;
-    QPointer<SettingsHotspot> self(this);
-    notice->exec();
-    if (!self)
+    if (!m_apply->showModal(message, 2000))
         return;
-    if (m_toast == notice)
-        retire(m_toast);
     if (m_listView)
         m_listView->setSelectedIdx(row);
     if (theCore)
         theCore->setIMEStatus(IMEStatusEnglishLower, true);
 }
 
-// A result notice that does not block: the screen stays open under it.
-void SettingsHotspot::showNotice(const QString &message, int ms)
-{
-    retire(m_toast);
-    m_toast = new Toast(message, ms, this);
-    m_toast->setIgnoreKey(true);
-    m_toast->raise();
-    m_toast->show();
-    m_toast->raise();
-}
-
-// The outcome of a save is told on this screen, so the devices screen over it gives way.
-void SettingsHotspot::showResult(const QString &message, int ms)
-{
-    if (m_hotspotInfo)
-        m_hotspotInfo->hide();
-    showNotice(message, ms);
-}
-
-void SettingsHotspot::applyResult(const QString &result)
-{
-    // An answer that belongs to no save in progress (none was started, or its guard has
-    // already reported a failure) must neither close the screen nor change the switch.
-    if (!m_timer || !m_timer->isActive()) {
-        qWarning() << "SettingsHotspot::applyResult no apply pending, ignored:" << result;
-        return;
-    }
-    m_timer->stop();
-    if (m_toastWait)
-        m_toastWait->hide();
-    if (result == QLatin1String("on")) {
-        saveSettings();
-        return;
-    }
-    storeSwitch(false);
-    showResult(tr("Failed"), 2000);
-}
-
+// The guard of an apply ran out without an answer.
 void SettingsHotspot::displayResult()
 {
-    if (m_toastWait)
-        m_toastWait->hide();
-    retire(m_toast);
-    if (!hotspotChecked()) {
-        saveSettings();
-        return;
-    }
-    storeSwitch(false);
-    runHotspotScript();
-    showResult(tr("Failed\nPlease try again"), 5000);
-}
-
-void SettingsHotspot::saveSettings()
-{
-    qDebug() << "SettingsHotspot::saveSetting";
-    retire(m_toast);
-    if (m_hotspotInfo)
-        m_hotspotInfo->hide();
-    sendHotspotIcon();
-    m_toast = new Toast(tr("Saved"), 3000, this);
-    m_toast->setIgnoreKey(true);
-    QPointer<SettingsHotspot> self(this);
-    m_toast->exec();
-    if (self)
-        close();
-}
-
-// The idle screen's indicator follows every change of the stored switch.
-void SettingsHotspot::storeSwitch(bool on)
-{
-    if (!HotspotConfig::writeSwitch(on))
-        qWarning() << "SettingsHotspot::storeSwitch the switch could not be written";
-    sendHotspotIcon();
-}
-
-// Tells the idle screen the stored switch, which is what the access point runs by.
-void SettingsHotspot::sendHotspotIcon()
-{
-    if (theCore) {
-        theCore->sendAppMsg(QStringLiteral("idle"), QStringLiteral("updateHotspotIcon(bool)"),
-            AppMessage::payload(HotspotConfig::load().enabled));
-    }
-}
-
-// Starts the hotspot script in the background, without a shell in between: the device root
-// may hold any character. Its answer comes back as a message, or the guard notices none.
-bool SettingsHotspot::runHotspotScript()
-{
-    const QString script = theCore ? theCore->devicePath(QStringLiteral("/usr/sbin/hotspot.sh"))
-                                   : QStringLiteral("/usr/sbin/hotspot.sh");
-    if (QProcess::startDetached(script, QStringList()))
-        return true;
-    qWarning() << "SettingsHotspot::runHotspotScript cannot start" << script;
-    return false;
+    m_apply->guardExpired(hotspotChecked());
 }

@@ -5,16 +5,14 @@
 
 #include <QPointer>
 
+class HotspotApply;
 class ListView;
 class ListViewCheckItem;
 class ListViewItem;
 class ListViewLineEditItem;
 class ListViewSelectItem;
-class QTimer;
 class SelectPopup;
 class SettingsHotspotInfo;
-class Toast;
-class ToastWait;
 
 // The application "Settings | Wi-Fi Hotspot": the screen on which the user switches the
 // telephone's Wi-Fi hotspot on or off and sets its band, mode, network name and passphrase.
@@ -38,9 +36,6 @@ public:
     void loadsetting();
     void retranslateUi();
 
-    // The guard of a pending apply (null before the first save).
-    QTimer *guardTimer() const { return m_timer; }
-
     static constexpr int GuardOnMs = 10000;
     static constexpr int GuardOffMs = 5000;
 
@@ -57,6 +52,8 @@ private slots:
     void displayResult();
 
 private:
+    friend class SettingsHotspotPrivate;
+
     void setupTail();
     void setupListView();
     void addRow(ListViewItem *row);
@@ -65,23 +62,14 @@ private:
     void showSelectPopup(int idx);
     void save();
     void send2WiFi();
-    void saveSettings();
-    void applyResult(const QString &result);
     void showValidationFailure(const QString &message, int row);
-    void showNotice(const QString &message, int ms);
-    void showResult(const QString &message, int ms);
-    void storeSwitch(bool on);
-    void sendHotspotIcon();
-    bool runHotspotScript();
-    void dismissPending();
 
     ListView *m_listView = nullptr;
     SettingsHotspotInfo *m_hotspotInfo = nullptr;
     QString m_frequency;
     QString m_connectionMode;
-    QTimer *m_timer = nullptr;
-    QPointer<ToastWait> m_toastWait;
-    QPointer<Toast> m_toast;
+    // The save cycle: its guard timer and its notices.
+    HotspotApply *m_apply = nullptr;
     bool m_hotspotEnabled = false;
     QString m_savedFrequency;
     QString m_savedConnectionMode;

@@ -5,12 +5,12 @@
 #include "listview.h"
 #include "listviewitem.h"
 #include "retire.h"
+#include "stationlist.h"
 #include "status.h"
 #include "tail.h"
 #include "toast.h"
 
 #include <QDebug>
-#include <QRegularExpression>
 #include <QTextStream>
 #include <QTimer>
 
@@ -212,27 +212,6 @@ void SettingsHotspotInfo::stopProcess(QProcess *&process)
     process = nullptr;
 }
 
-bool SettingsHotspotInfo::isStationAddress(const QString &text)
-{
-    static const QRegularExpression address(
-        QStringLiteral("\\A\\s*(?:[0-9A-Fa-f]{2}:){5}[0-9A-Fa-f]{2}\\s*\\z"));
-    return address.match(text).hasMatch();
-}
-
-// The tool prints, per station, its address on a line of its own followed by attribute lines
-// (one of which repeats the address after "dot11RSNAStatsSTAAddress="); only the address
-// lines are stations.
-QStringList SettingsHotspotInfo::parseStations(const QByteArray &output)
-{
-    QStringList stations;
-    QTextStream stream(output, QIODevice::ReadOnly);
-    for (QString line = stream.readLine(); !line.isNull(); line = stream.readLine()) {
-        if (isStationAddress(line))
-            stations.append(line.trimmed());
-    }
-    return stations;
-}
-
 void SettingsHotspotInfo::finishToStdout(int exitCode, QProcess::ExitStatus status)
 {
     if (!m_process || sender() != m_process || !takeQueryOutput())
@@ -243,7 +222,7 @@ void SettingsHotspotInfo::finishToStdout(int exitCode, QProcess::ExitStatus stat
     }
     m_queryTimer->stop();
     m_queryFailed = false;
-    m_deviceList = parseStations(m_output);
+    m_deviceList = StationList::parse(m_output);
     m_output.clear();
     for (const QString &station : qAsConst(m_deviceList))
         qWarning() << "IIII SettingsHotspotInfo::finishToStdout" << station;
@@ -291,7 +270,7 @@ void SettingsHotspotInfo::listFocusChanged(int idx)
         qWarning() << "SettingsHotspotInfo::listFocusChanged() invaild idx" << idx;
         return;
     }
-    if (isStationAddress(row->text()))
+    if (StationList::isAddress(row->text()))
         m_tail->setFuncButtonText(4, tr("Disconnect"));
     else if (m_listView->itemSize() == 1)
         m_tail->setFuncButtonText(4, tr("Cancel"));
@@ -327,7 +306,7 @@ void SettingsHotspotInfo::disconnectSelected()
         return;
     const int selected = m_listView->selectedIdx();
     ListViewItem *row = m_listView->item(selected);
-    if (!row || !isStationAddress(row->text()))
+    if (!row || !StationList::isAddress(row->text()))
         return;
     const QString address = row->text().trimmed();
     const QStringList arguments = {QStringLiteral("deny_mac"), address};

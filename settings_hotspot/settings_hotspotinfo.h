@@ -36,15 +36,6 @@ public:
     void updateStatus();
     void retranslateUi();
 
-    QStringList deviceList() const { return m_deviceList; }
-    QTimer *guardTimer() const { return m_timer; }
-    // Bounds a station query (null before the first).
-    QTimer *queryTimer() const { return m_queryTimer; }
-
-    // The station lines of the control tool's output, in order.
-    static QStringList parseStations(const QByteArray &output);
-    static bool isStationAddress(const QString &text);
-
     static constexpr int GuardMs = 10000;
     static constexpr int QueryTimeoutMs = 5000;
     static constexpr int MaxQueryOutput = 64 * 1024;
@@ -66,6 +57,8 @@ private slots:
     void queryTimedOut();
 
 private:
+    friend class SettingsHotspotInfoPrivate;
+
     void setupTail();
     void setupListView();
     void disconnectSelected();
@@ -85,6 +78,7 @@ private:
     QProcess *m_process = nullptr;
     // The running disconnect command; bounded by the guard.
     QProcess *m_denyProcess = nullptr;
+    // Bounds a station query (null before the first).
     QTimer *m_queryTimer = nullptr;
     // The running query's standard output, and whether it wrote any error.
     QByteArray m_output;

@@ -3,7 +3,8 @@
 #include "displayframe.h"
 #include "listview.h"
 #include "listviewitem.h"
-#include "settings_hotspotinfo.h"
+#include "settings_hotspotinfo_p.h"
+#include "stationlist.h"
 
 #include <memory>
 
@@ -133,7 +134,7 @@ void bench_scaling::parseStations()
     QStringList parsed;
     QBENCHMARK
     {
-        parsed = SettingsHotspotInfo::parseStations(listing);
+        parsed = StationList::parse(listing);
     }
     QCOMPARE(parsed.size(), stations);
 }
@@ -152,7 +153,8 @@ void bench_scaling::updateStatus()
     shell.installStations(stations);
     SettingsHotspotInfo screen;
     screen.searchDevice();
-    QTRY_COMPARE_WITH_TIMEOUT(screen.deviceList().size(), stations, 120000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        SettingsHotspotInfoPrivate::deviceList(&screen).size(), stations, 120000);
     auto *list = screen.findChild<ListView *>();
     QBENCHMARK
     {

@@ -8,7 +8,7 @@
 #include "appmessage.h"
 #include "gallerypages.h"
 #include "selectpopup_p.h"
-#include "settings_hotspotinfo.h"
+#include "settings_hotspotinfo_p.h"
 #include "timelabel.h"
 
 #include <QFontDatabase>
@@ -235,7 +235,7 @@ void tst_Baselines::screens()
         f->softKey(4);
         QVERIFY(f->waitNotice());
         freeze(f->screen);
-        QCOMPARE(f->waitNotice()->frame(), 0);
+        QCOMPARE(ToastPrivate::frame(f->waitNotice()), 0);
         if (scene == QLatin1String("settings-failed-notice")) {
             f->screen->receiveMsg(QStringLiteral("wifi2ui_Hotspot(str)"),
                 AppMessage::payload(QStringLiteral("fail")));
@@ -244,7 +244,7 @@ void tst_Baselines::screens()
     } else if (scene.startsWith(QLatin1String("devices"))) {
         f->softKey(1);
         auto info = f->screen->findChild<SettingsHotspotInfo *>();
-        QTRY_COMPARE(info->deviceList().size(), stations ? 3 : 0);
+        QTRY_COMPARE(SettingsHotspotInfoPrivate::deviceList(info).size(), stations ? 3 : 0);
         QTRY_VERIFY(info->findChild<ListView *>()->itemSize() > 0);
     }
     compare(settled(displayWindows()), scene);

@@ -41,14 +41,8 @@ QByteArray bytesOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The one stretch in which two versions of a file differ.
-struct Difference
-{
-    QByteArray removed;
-    QByteArray inserted;
-};
-
-Difference differenceOf(const QByteArray &before, const QByteArray &after)
+// What 'after' holds in place of the one stretch in which it differs from 'before'.
+QByteArray insertedInto(const QByteArray &before, const QByteArray &after)
 {
     int prefix = 0;
     const int shorter = qMin(before.size(), after.size());
@@ -58,20 +52,18 @@ Difference differenceOf(const QByteArray &before, const QByteArray &after)
     while (suffix < shorter - prefix
         && before.at(before.size() - 1 - suffix) == after.at(after.size() - 1 - suffix))
         ++suffix;
-    return {before.mid(prefix, before.size() - prefix - suffix),
-        after.mid(prefix, after.size() - prefix - suffix)};
+    return after.mid(prefix, after.size() - prefix - suffix);
 }
 
 // Only the name changed: its value, or a line (and section) added for it.
 void checkOnlyTheNameChanged(
     const QString &hostapd, const QByteArray &before, const IniFile &others, const QString &ssid)
 {
-    const Difference difference = differenceOf(before, bytesOf(hostapd));
+    const QByteArray inserted = insertedInto(before, bytesOf(hostapd));
     const QByteArray added
         = "\n[TETHERING]\nssid=" + IniFile::encoded(ssid, before.startsWith("\xef\xbb\xbf")) + '\n';
-    if (!added.contains(difference.inserted)
-        && !QByteArray(added).replace("\n", "\r\n").contains(difference.inserted))
-        fail("bytes outside the name changed:", QString::fromLatin1(difference.inserted.toHex()));
+    if (!added.contains(inserted) && !QByteArray(added).replace("\n", "\r\n").contains(inserted))
+        fail("bytes outside the name changed:", QString::fromLatin1(inserted.toHex()));
     const IniFile after(hostapd);
     for (const char *key : {"hw_mode", "ieee80211n", "wpa_passphrase", "interface"}) {
         const QString name = QLatin1String(key);
@@ -103,16 +95,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
     QList<QByteArray> files;
     int from = 0;
-    for (int part = 0; part < 2; ++part) {
-        const int at = input.indexOf(QByteArray("\0\xff", 2), from);
-        if (at < 0)
-            break;
+    for (int part = 0; part < 3; ++part) {
+        int at = part < 2 ? input.indexOf(QByteArray("\0\xff", 2), from) : -1;
+        at = at < 0 ? input.size() : at;
         files << input.mid(from, at - from);
-        from = at + 2;
+        from = qMin(at + 2, input.size());
     }
-    files << input.mid(from);
-    while (files.size() < 3)
-        files << QByteArray();
 
     const QString root = scratch->filePath(QString::number(++run));
     core->setDeviceRoot(root);

@@ -1,7 +1,7 @@
 // Whatever the control tool prints, every station taken from it is one address and nothing
 // more: it becomes an argument of the disconnect command.
 
-#include "settings_hotspotinfo.h"
+#include "stationlist.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -11,10 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray output
         = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
-    const QStringList stations = SettingsHotspotInfo::parseStations(output);
+    const QStringList stations = StationList::parse(output);
     for (const QString &station : stations) {
         if (station.size() != 17 || station != station.trimmed()
-            || !SettingsHotspotInfo::isStationAddress(station)) {
+            || !StationList::isAddress(station)) {
             std::fprintf(stderr, "not an address: %s\n", qPrintable(station));
             std::abort();
         }

@@ -2,10 +2,10 @@
 
 #include "listview.h"
 #include "listviewsettingitems.h"
-#include "settings_hotspot.h"
+#include "settings_hotspot_p.h"
 #include "tail.h"
 #include "testshell.h"
-#include "toast.h"
+#include "toast_p.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -93,6 +93,7 @@ public:
     // Ends a notice as its own timeout would.
     static void expire(Toast *toast) { QVERIFY(QMetaObject::invokeMethod(toast, "timeout")); }
     Toast *notice() const { return visible(false, false); }
+    QTimer *guard() const { return SettingsHotspotPrivate::guardTimer(screen); }
     ToastWait *waitNotice() const { return static_cast<ToastWait *>(visible(true, false)); }
 
     TestShell shell;

@@ -81,8 +81,6 @@ class ToastWait : public Toast
 public:
     ToastWait(const QString &message, int timeout, QWidget *parent);
 
-    int frame() const { return m_frame; }
-
 protected:
     void paintEvent(QPaintEvent *e) override;
 
@@ -90,6 +88,8 @@ private slots:
     void pixmapTimeout();
 
 private:
+    friend class ToastPrivate;
+
     QTimer *m_frameTimer = nullptr;
     int m_frame = 0;
 };

@@ -6,7 +6,7 @@
 #include "screenfixture.h"
 
 #include "appmessage.h"
-#include "settings_hotspotinfo.h"
+#include "settings_hotspotinfo_p.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -100,7 +100,9 @@ int saveUnderFileSizeLimit(const QString &root, qint64 limit, int argc, char **a
     }
     out << "switch " << static_cast<ListViewCheckItem *>(list->item(0))->isChecked() << "\nssid "
         << row(3)->editText() << "\npassword " << row(4)->editText() << "\nguard "
-        << (screen.guardTimer() && screen.guardTimer()->isActive()) << '\n';
+        << (SettingsHotspotPrivate::guardTimer(&screen)
+               && SettingsHotspotPrivate::guardTimer(&screen)->isActive())
+        << '\n';
     return 0;
 }
 
@@ -223,7 +225,7 @@ void tst_FaultInjection::unwritableConfiguration()
     QVERIFY(f->notice());
     QCOMPARE(f->notice()->message(), QStringLiteral("Failed"));
     QVERIFY(!f->waitNotice());
-    QVERIFY(!f->screen->guardTimer());
+    QVERIFY(!SettingsHotspotPrivate::guardTimer(f->screen));
     QCOMPARE(f->scriptRuns(), 0);
     checkEditsKept();
     if (switchBlocked) {
@@ -310,7 +312,7 @@ void tst_FaultInjection::brokenHotspotScript()
             QRegularExpression(QStringLiteral("^SettingsHotspot::runHotspotScript cannot start ")));
         f->softKey(4);
         QCOMPARE(f->notice()->message(), QStringLiteral("Failed"));
-        QVERIFY(!f->waitNotice() && !f->screen->guardTimer());
+        QVERIFY(!f->waitNotice() && !SettingsHotspotPrivate::guardTimer(f->screen));
         QCOMPARE(f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), QStringLiteral("false"));
         QCOMPARE(foreignChanges(), QStringList());
         checkEditsKept();
@@ -320,13 +322,13 @@ void tst_FaultInjection::brokenHotspotScript()
     f->softKey(4);
     QVERIFY2(saving.elapsed() < 2000, "the screen waited for the script");
     QVERIFY(f->waitNotice());
-    QVERIFY(f->screen->guardTimer()->isActive());
-    QCOMPARE(f->screen->guardTimer()->interval(), SettingsHotspot::GuardOnMs);
+    QVERIFY(SettingsHotspotPrivate::guardTimer(f->screen)->isActive());
+    QCOMPARE(SettingsHotspotPrivate::guardTimer(f->screen)->interval(), SettingsHotspot::GuardOnMs);
     QCOMPARE(f->stored(f->hostapdConf(), "TETHERING/ssid").toString(), QLatin1String(editedSsid));
     QCOMPARE(f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), QStringLiteral("true"));
     QTRY_COMPARE(f->scriptRuns(), 1);
 
-    f->screen->guardTimer()->stop();
+    SettingsHotspotPrivate::guardTimer(f->screen)->stop();
     QVERIFY(QMetaObject::invokeMethod(f->screen, "displayResult"));
     QCOMPARE(f->notice()->message(), QStringLiteral("Failed\nPlease try again"));
     QVERIFY(!f->waitNotice());
@@ -422,13 +424,15 @@ void tst_FaultInjection::brokenStationQuery()
     QCOMPARE(rows(), rowsAfter);
     QVERIFY(m_info->isVisible());
     QVERIFY(!infoNotice());
-    QCOMPARE(m_info->guardTimer() && m_info->guardTimer()->isActive(), disconnect);
+    QCOMPARE(SettingsHotspotInfoPrivate::guardTimer(m_info)
+            && SettingsHotspotInfoPrivate::guardTimer(m_info)->isActive(),
+        disconnect);
 
     // The tool works again.
     writeProgram(tool, controlTool);
     QFile::remove(sbin(fault));
     if (disconnect) {
-        m_info->guardTimer()->stop();
+        SettingsHotspotInfoPrivate::guardTimer(m_info)->stop();
         QVERIFY(QMetaObject::invokeMethod(m_info, "displayResult"));
         QVERIFY(infoNotice());
         QCOMPARE(infoNotice()->message(), QStringLiteral("Failed"));
@@ -466,7 +470,7 @@ void tst_FaultInjection::megabytesOfOutput()
     openInfo();
     // Far more than any station list: the tool is stopped, and the shell does not grow.
     QTRY_COMPARE(rows(), QStringList({"The hotspot is not answering"}));
-    QVERIFY(m_info->deviceList().isEmpty());
+    QVERIFY(SettingsHotspotInfoPrivate::deviceList(m_info).isEmpty());
     for (QProcess *process : m_info->findChildren<QProcess *>())
         QTRY_COMPARE(process->state(), QProcess::NotRunning);
 }

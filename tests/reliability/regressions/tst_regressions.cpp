@@ -105,13 +105,13 @@ void tst_Regressions::guardResultReplacesValidationMessage()
     openSwitchedOn();
     f->password()->setEditText(QStringLiteral("12345678"));
     f->softKey(4);
-    QVERIFY(f->screen->guardTimer()->isActive());
+    QVERIFY(SettingsHotspotPrivate::guardTimer(f->screen)->isActive());
 
     f->password()->setEditText(QStringLiteral("short"));
     QStringList shownTogether;
     f->whenNoticeShows([this, &shownTogether](Toast *validation) {
         QCOMPARE(validation->message(), QStringLiteral("Password is too short (8~63)"));
-        f->screen->guardTimer()->stop();
+        SettingsHotspotPrivate::guardTimer(f->screen)->stop();
         QMetaObject::invokeMethod(f->screen, "displayResult");
         for (Toast *toast : resultNotices())
             shownTogether << toast->message();
@@ -170,7 +170,7 @@ void tst_Regressions::linesQSettingsCannotReadDoNotFailTheSave()
     f->softKey(4);
     QVERIFY(!f->notice());
     QVERIFY(f->waitNotice());
-    QVERIFY(f->screen->guardTimer()->isActive());
+    QVERIFY(SettingsHotspotPrivate::guardTimer(f->screen)->isActive());
     QTRY_COMPARE(f->scriptRuns(), 1);
     QCOMPARE(f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), QStringLiteral("true"));
     QCOMPARE(f->stored(f->hostapdConf(), "TETHERING/ssid").toString(), QStringLiteral("Office"));

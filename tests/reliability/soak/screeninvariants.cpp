@@ -3,8 +3,8 @@
 #include "listview.h"
 #include "listviewsettingitems.h"
 #include "selectpopup.h"
-#include "settings_hotspot.h"
-#include "settings_hotspotinfo.h"
+#include "settings_hotspot_p.h"
+#include "settings_hotspotinfo_p.h"
 #include "toast.h"
 
 #include <QApplication>
@@ -66,7 +66,8 @@ QStringList check(SettingsHotspot *screen)
     }
     if (popupsShown > 1)
         violations << QStringLiteral("%1 selection popups are shown").arg(popupsShown);
-    checkScreen(screen, screen->guardTimer(), QStringLiteral("the settings screen"), &violations);
+    checkScreen(screen, SettingsHotspotPrivate::guardTimer(screen),
+        QStringLiteral("the settings screen"), &violations);
 
     // Rows are set up by the load that every start does; a screen never started is not shown.
     auto list = screen->findChild<ListView *>(QString(), Qt::FindDirectChildrenOnly);
@@ -87,7 +88,8 @@ QStringList check(SettingsHotspot *screen)
     }
 
     if (auto info = screen->findChild<SettingsHotspotInfo *>()) {
-        checkScreen(info, info->guardTimer(), QStringLiteral("the devices screen"), &violations);
+        checkScreen(info, SettingsHotspotInfoPrivate::guardTimer(info),
+            QStringLiteral("the devices screen"), &violations);
         // Each query and each disconnect replaces the one before.
         const int processes = info->findChildren<QProcess *>().size();
         if (processes > 2)

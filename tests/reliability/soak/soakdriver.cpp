@@ -6,8 +6,8 @@
 #include "core.h"
 #include "screeninvariants.h"
 #include "selectpopup.h"
-#include "settings_hotspot.h"
-#include "settings_hotspotinfo.h"
+#include "settings_hotspot_p.h"
+#include "settings_hotspotinfo_p.h"
 #include "soakdevice.h"
 #include "tail.h"
 #include "toast.h"
@@ -563,8 +563,8 @@ void SoakDriver::deliverMessage()
 
 void SoakDriver::answer()
 {
-    QTimer *saving = screen()->guardTimer();
-    QTimer *releasing = info()->guardTimer();
+    QTimer *saving = SettingsHotspotPrivate::guardTimer(screen());
+    QTimer *releasing = SettingsHotspotInfoPrivate::guardTimer(info());
     const bool saveAnswer = (saving && saving->isActive())
         || (!(releasing && releasing->isActive()) && m_random.percent(20));
     const int kind = m_random.below(4);
@@ -589,10 +589,12 @@ void SoakDriver::answer()
 bool SoakDriver::fireGuard()
 {
     QList<QPair<QObject *, QTimer *>> armed;
-    if (screen()->guardTimer() && screen()->guardTimer()->isActive())
-        armed.append({screen(), screen()->guardTimer()});
-    if (info()->guardTimer() && info()->guardTimer()->isActive())
-        armed.append({info(), info()->guardTimer()});
+    if (SettingsHotspotPrivate::guardTimer(screen())
+        && SettingsHotspotPrivate::guardTimer(screen())->isActive())
+        armed.append({screen(), SettingsHotspotPrivate::guardTimer(screen())});
+    if (SettingsHotspotInfoPrivate::guardTimer(info())
+        && SettingsHotspotInfoPrivate::guardTimer(info())->isActive())
+        armed.append({info(), SettingsHotspotInfoPrivate::guardTimer(info())});
     if (armed.isEmpty()) {
         note(QStringLiteral("fire guard (none running)"));
         return false;

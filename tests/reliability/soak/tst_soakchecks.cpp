@@ -4,7 +4,7 @@
 #include "listviewsettingitems.h"
 #include "screeninvariants.h"
 #include "selectpopup.h"
-#include "settings_hotspot.h"
+#include "settings_hotspot_p.h"
 #include "settings_hotspotinfo.h"
 #include "soakdevice.h"
 #include "testshell.h"
@@ -184,10 +184,11 @@ void tst_SoakChecks::screenFaultsAreSeen()
         QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
         QTest::keyClick(list, Qt::Key_Enter);
         QTest::keyClick(&screen, Qt::Key_F15);
-        QVERIFY(screen.guardTimer() && screen.guardTimer()->isActive());
+        QVERIFY(SettingsHotspotPrivate::guardTimer(&screen)
+            && SettingsHotspotPrivate::guardTimer(&screen)->isActive());
         QCOMPARE(ScreenInvariants::check(&screen), QStringList());
         screen.hide();
-        screen.guardTimer()->start();
+        SettingsHotspotPrivate::guardTimer(&screen)->start();
     }
     verifyViolation(
         ScreenInvariants::check(&screen) + ScreenInvariants::checkPileUp(&screen, 0), violation);

@@ -1,5 +1,5 @@
 #include "renderprobe.h"
-#include "toast.h"
+#include "toast_p.h"
 
 #include <QtTest>
 
