@@ -24,16 +24,15 @@ QByteArray bytesOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-void writeProgram(const QString &path, const QByteArray &text, bool executable = true)
+// A stand-in of ../stand-ins in the device's /usr/sbin.
+void installStandIn(const QString &path, bool executable = true)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile::remove(path);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-    file.close();
-    QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
-        | (executable ? QFileDevice::ExeOwner : QFileDevice::Permissions())));
+    QDir().mkpath(QFileInfo(path).path());
+    QVERIFY(QFile::copy(QStringLiteral(STAND_INS "/") + QFileInfo(path).fileName(), path));
+    QVERIFY(QFile::setPermissions(path,
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner
+            | (executable ? QFileDevice::ExeOwner : QFileDevice::Permissions())));
 }
 
 // Programs the stand-ins started, by the process ids they wrote down.
@@ -45,25 +44,6 @@ QList<qint64> recordedPids(const QString &file)
     pids.removeAll(0);
     return pids;
 }
-
-// Stand-in for hostapd's control tool, told by files beside it how to misbehave.
-const char controlTool[] = R"sh(#!/bin/sh
-dir=${0%/*}
-echo $$ >> "$dir/pids"
-case "$1" in
-all_sta)
-    [ -f "$dir/query.hang" ] && exec sleep 30
-    [ -f "$dir/query.flood" ] && yes 'flags=[AUTH][ASSOC][AUTHORIZED][WMM][HT]' | head -c 2000000
-    [ -f "$dir/query.endless" ] && head -c 2000000 /dev/zero | tr '\0' x && echo
-    cat "$dir/stations"
-    [ -f "$dir/query.fail" ] && exit 255
-    exit 0 ;;
-deny_mac)
-    [ -f "$dir/deny.hang" ] && exec sleep 30
-    exit 0 ;;
-esac
-exit 2
-)sh";
 
 const char twoStations[] = "Selected interface 'wlan1'\n3c:28:6d:11:22:33\nflags=[AUTH][ASSOC]\n"
                            "aid=1\na4:5e:60:de:ad:01\nflags=[AUTH][ASSOC]\naid=2\n";
@@ -191,14 +171,14 @@ void tst_FaultInjection::checkEditsKept()
 void tst_FaultInjection::saveFailsAtOnce_data()
 {
     QTest::addColumn<QString>("blocked");
-    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QString>("script");
     // Permission bits do not stop root; a folder where the file should be stops everyone.
-    QTest::newRow("configuration file is a folder")
-        << "/configs/wireless/hostapd.conf" << QByteArray("recorder");
-    QTest::newRow("switch file is a folder") << "/configs/envinfo.ini" << QByteArray("recorder");
-    QTest::newRow("script missing") << QString() << QByteArray();
-    QTest::newRow("script not executable")
-        << QString() << QByteArray("#!/bin/sh\necho run >> \"${0%/*}/runs\"\n");
+    QTest::newRow("configuration file is a folder") << "/configs/wireless/hostapd.conf"
+                                                    << "present";
+    QTest::newRow("switch file is a folder") << "/configs/envinfo.ini"
+                                             << "present";
+    QTest::newRow("script missing") << QString() << "missing";
+    QTest::newRow("script not executable") << QString() << "not executable";
 }
 
 // A save that cannot write its files or start its script says "Failed" at once: no guard, the
@@ -207,12 +187,10 @@ void tst_FaultInjection::saveFailsAtOnce_data()
 void tst_FaultInjection::saveFailsAtOnce()
 {
     QFETCH(QString, blocked);
-    QFETCH(QByteArray, script);
+    QFETCH(QString, script);
     const QByteArray confBefore = bytesOf(f->hostapdConf());
-    if (script == "recorder")
-        f->installRecorder();
-    else if (!script.isEmpty())
-        writeProgram(sbin(QStringLiteral("hotspot.sh")), script, false);
+    if (script != QLatin1String("missing"))
+        installStandIn(sbin(QStringLiteral("hotspot.sh")), script == QLatin1String("present"));
     if (!blocked.isEmpty()) {
         QVERIFY(QFile::remove(f->shell.path(blocked)));
         QVERIFY(QDir().mkpath(f->shell.path(blocked)));
@@ -273,18 +251,18 @@ void tst_FaultInjection::diskFull()
 
 void tst_FaultInjection::scriptFailsLater_data()
 {
-    QTest::addColumn<QByteArray>("script");
-    QTest::newRow("fails") << QByteArray("#!/bin/sh\necho run >> \"${0%/*}/runs\"\nexit 3\n");
-    QTest::newRow("never ends") << QByteArray("#!/bin/sh\necho run >> \"${0%/*}/runs\"\n"
-                                              "echo $$ >> \"${0%/*}/pids\"\nexec sleep 30\n");
+    QTest::addColumn<QByteArray>("mode");
+    QTest::newRow("fails") << QByteArray("fail");
+    QTest::newRow("never ends") << QByteArray("hang");
 }
 
 // A script that started and failed is noticed by the guard, and the apply never waits for the
 // script itself.
 void tst_FaultInjection::scriptFailsLater()
 {
-    QFETCH(QByteArray, script);
-    writeProgram(sbin(QStringLiteral("hotspot.sh")), script);
+    QFETCH(QByteArray, mode);
+    installStandIn(sbin(QStringLiteral("hotspot.sh")));
+    f->writeConf(sbin(QStringLiteral("hotspot.mode")), mode);
     openAndEdit();
     QElapsedTimer saving;
     saving.start();
@@ -336,13 +314,13 @@ void tst_FaultInjection::brokenStationQuery_data()
     QTest::newRow("query: tool missing") << "missing" << false << failed;
     QTest::newRow("query: tool not executable") << "not executable" << false << failed;
     // Until its time is up.
-    QTest::newRow("query: never ends") << "query.hang" << false << kept;
-    QTest::newRow("query: fails with an error") << "query.fail" << false << failed;
+    QTest::newRow("query: never ends") << "query.mode=hang" << false << kept;
+    QTest::newRow("query: fails with an error") << "query.mode=fail" << false << failed;
     // Far more than any station list: the tool is stopped, and the shell does not grow.
-    QTest::newRow("query: megabytes of attribute lines") << "query.flood" << false << failed;
-    QTest::newRow("query: one endless line") << "query.endless" << false << failed;
+    QTest::newRow("query: megabytes of attribute lines") << "query.mode=huge" << false << failed;
+    QTest::newRow("query: one endless line") << "query.mode=endless" << false << failed;
     QTest::newRow("disconnect: tool missing") << "missing" << true << kept;
-    QTest::newRow("disconnect: never ends") << "deny.hang" << true << kept;
+    QTest::newRow("disconnect: never ends") << "deny.mode=hang" << true << kept;
 }
 
 // A refresh that cannot get an answer says so, and a disconnect without one ends in the guard's
@@ -355,7 +333,7 @@ void tst_FaultInjection::brokenStationQuery()
     QFETCH(QStringList, rowsAfter);
     const QString tool = sbin(QStringLiteral("hostapd_cli"));
     const QString pidFile = sbin(QStringLiteral("pids"));
-    writeProgram(tool, controlTool);
+    installStandIn(tool);
     f->writeConf(sbin(QStringLiteral("stations")), twoStations);
     m_info = f->screen->findChild<SettingsHotspotInfo *>();
     m_info->show();
@@ -364,10 +342,10 @@ void tst_FaultInjection::brokenStationQuery()
     if (fault == QLatin1String("missing"))
         QVERIFY(QFile::remove(tool));
     else if (fault == QLatin1String("not executable"))
-        writeProgram(tool, controlTool, false);
+        installStandIn(tool, false);
     else
-        f->writeConf(sbin(fault), "");
-    if (fault == QLatin1String("query.fail"))
+        f->writeConf(sbin(fault.section('=', 0, 0)), fault.section('=', 1).toLatin1());
+    if (fault == QLatin1String("query.mode=fail"))
         f->writeConf(sbin(QStringLiteral("stations")),
             "Failed to connect to hostapd - wpa_ctrl_open: No such file or directory\n");
     const int started = recordedPids(pidFile).size();
@@ -377,7 +355,7 @@ void tst_FaultInjection::brokenStationQuery()
             [](QProcess *process) { return process->state() == QProcess::NotRunning; });
     };
     QTest::keyClick(m_info, disconnect ? Qt::Key_F15 : Qt::Key_F11);
-    if (fault.endsWith(QLatin1String(".hang"))) {
+    if (fault.endsWith(QLatin1String("=hang"))) {
         QTRY_COMPARE_WITH_TIMEOUT(recordedPids(pidFile).size(), started + 1, 2000);
     } else if (fault.startsWith(QLatin1String("query."))) {
         QTRY_COMPARE(rows(), rowsAfter);
@@ -394,8 +372,8 @@ void tst_FaultInjection::brokenStationQuery()
     QCOMPARE(TestHooks::guarding(m_info), disconnect);
 
     // The tool works again.
-    writeProgram(tool, controlTool);
-    QFile::remove(sbin(fault));
+    installStandIn(tool);
+    QFile::remove(sbin(fault.section('=', 0, 0)));
     if (disconnect) {
         TestHooks::guard(m_info)->stop();
         QVERIFY(QMetaObject::invokeMethod(m_info, "displayResult"));

@@ -1,7 +1,7 @@
 // The random-event soak: plays the telephone's shell and its user against the real plug-in.
 // It loads the application as the shell does and delivers, one event at a time, key presses and
 // releases, messages, early timer expiries, starts, ends and hides, and answers (or none) from
-// stand-ins of the outside programs (stand-ins/). After every event it checks the screens and
+// stand-ins of the outside programs (../stand-ins/). After every event it checks the screens and
 // the device files, and stops at the first violation with the seed, the event's number and the
 // events and log lines that led there.
 
@@ -295,7 +295,7 @@ private:
     {
         QFile::remove(sbin(name));
         return state == 1
-            || (QFile::copy(QStringLiteral(SOAK_STAND_INS "/") + name, sbin(name))
+            || (QFile::copy(QStringLiteral(STAND_INS "/") + name, sbin(name))
                 && QFile::setPermissions(sbin(name),
                     QFileDevice::ReadOwner | QFileDevice::WriteOwner
                         | (state == 0 ? QFileDevice::ExeOwner : QFileDevice::Permissions())));
@@ -542,7 +542,7 @@ private:
         }
         static const QRegularExpression allowed(
             "\\A(?:run 0|\\[all_sta\\]|\\[deny_mac\\]\\[(?:[0-9A-F]{2}:){5}[0-9A-F]{2}\\])\\z");
-        for (const char *name : {"hotspot.runs", "cli.calls"}) {
+        for (const char *name : {"runs", "cli.calls"}) {
             QFile log(sbin(name));
             qint64 &offset = m_logOffsets[name];
             if (!log.open(QIODevice::ReadOnly) || !log.seek(offset))
