@@ -35,7 +35,6 @@
 #include <fcntl.h>
 #include <functional>
 #include <random>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -148,8 +147,9 @@ public:
 
     bool plant()
     {
+        QFile marker(sbin("query.fifo"));
         bool ok = m_root.isValid() && QDir(root()).mkpath("usr/sbin")
-            && ::mkfifo(QFile::encodeName(sbin("all_sta.fifo")).constData(), 0600) == 0;
+            && marker.open(QIODevice::WriteOnly);
         for (const auto &planted : plantedFiles) {
             QFile file(root() + planted.path);
             ok = ok && QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly)
@@ -488,10 +488,10 @@ private:
         QElapsedTimer waited;
         waited.start();
         int fd = -1;
-        while ((fd = ::open(QFile::encodeName(sbin("all_sta.fifo")).constData(),
-                    O_WRONLY | O_NONBLOCK | O_CLOEXEC))
-            < 0) {
-            if (errno != ENXIO || waited.hasExpired(3000)) {
+        const QByteArray fifo
+            = QFile::encodeName(sbin("all_sta.") + QString::number(query.process->processId()));
+        while ((fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) < 0) {
+            if ((errno != ENXIO && errno != ENOENT) || waited.hasExpired(3000)) {
                 // A tool replaced between its start and its reading ends by itself.
                 if (query.process && !query.process->waitForFinished(1000))
                     fail({QStringLiteral("a station query never waited for its answer")});
@@ -681,7 +681,9 @@ private:
                 const char *program
                     = pick({"hotspot.sh", "hostapd_cli", "hotspot.mode", "deny.mode"});
                 const int state = pick({0, 0, 0, 0, 1, 2});
-                const QByteArray mode = pick<QByteArray>({"quick", "fail", "slow", "hang"});
+                const QByteArray mode = pick<QByteArray>({"quick", "fail",
+                    // A script that never ends would outlive the soak; a disconnect is stopped.
+                    program[0] == 'd' ? "hang" : "slow"});
                 note(QStringLiteral("%1 %2 %3").arg(program).arg(state).arg(QString(mode)));
                 QFile out(sbin(program));
                 if (!QByteArray(program).endsWith(".mode"))
