@@ -1,5 +1,6 @@
 // Faults the random-event soak found, each pinned down as the user meets it.
 
+#include "../testhooks.h"
 #include "screenfixture.h"
 
 #include "appmessage.h"
@@ -22,7 +23,6 @@ private slots:
     void editorFollowsARowPaintedLate();
 
 private:
-    void openSwitchedOn();
     QList<Toast *> resultNotices() const;
     ScreenFixture *f = nullptr;
 };
@@ -40,12 +40,6 @@ void tst_Regressions::cleanup()
 {
     delete f;
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-void tst_Regressions::openSwitchedOn()
-{
-    f->open();
-    QVERIFY(f->useHotspot()->isChecked());
 }
 
 QList<Toast *> tst_Regressions::resultNotices() const
@@ -69,7 +63,7 @@ void tst_Regressions::popupGoesWithItsHiddenScreen_data()
 void tst_Regressions::popupGoesWithItsHiddenScreen()
 {
     QFETCH(bool, byEnd);
-    openSwitchedOn();
+    f->open();
     f->list()->setSelectedIdx(1);
     QPointer<SelectPopup> seen;
     bool shownWhileOpen = false;
@@ -102,17 +96,18 @@ void tst_Regressions::popupGoesWithItsHiddenScreen()
 // A guard expiring under a validation message stacked its notice on top of it.
 void tst_Regressions::guardResultReplacesValidationMessage()
 {
-    openSwitchedOn();
+    f->open();
     f->password()->setEditText(QStringLiteral("12345678"));
     f->softKey(4);
-    QVERIFY(SettingsHotspotPrivate::guardTimer(f->screen)->isActive());
+    QTimer *guard = TestHooks::guard(f->screen);
+    QVERIFY(guard->isActive());
 
     f->password()->setEditText(QStringLiteral("short"));
     QStringList shownTogether;
-    f->whenNoticeShows([this, &shownTogether](Toast *validation) {
+    f->whenNoticeShows([this, guard, &shownTogether](Toast *validation) {
         QCOMPARE(validation->message(), QStringLiteral("Password is too short (8~63)"));
-        SettingsHotspotPrivate::guardTimer(f->screen)->stop();
-        QMetaObject::invokeMethod(f->screen, "displayResult");
+        guard->stop();
+        QVERIFY(QMetaObject::invokeMethod(f->screen, "displayResult"));
         for (Toast *toast : resultNotices())
             shownTogether << toast->message();
     });
@@ -128,7 +123,7 @@ void tst_Regressions::guardResultReplacesValidationMessage()
 
 void tst_Regressions::validationMessageReplacesResult()
 {
-    openSwitchedOn();
+    f->open();
     f->password()->setEditText(QStringLiteral("12345678"));
     f->softKey(4);
     f->screen->receiveMsg(QStringLiteral("wifi2ui_Hotspot(str)"),
@@ -170,7 +165,7 @@ void tst_Regressions::linesQSettingsCannotReadDoNotFailTheSave()
     f->softKey(4);
     QVERIFY(!f->notice());
     QVERIFY(f->waitNotice());
-    QVERIFY(SettingsHotspotPrivate::guardTimer(f->screen)->isActive());
+    QVERIFY(TestHooks::guarding(f->screen));
     QTRY_COMPARE(f->scriptRuns(), 1);
     QCOMPARE(f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), QStringLiteral("true"));
     QCOMPARE(f->stored(f->hostapdConf(), "TETHERING/ssid").toString(), QStringLiteral("Office"));

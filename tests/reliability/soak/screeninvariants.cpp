@@ -1,10 +1,10 @@
 #include "screeninvariants.h"
 
+#include "../testhooks.h"
+
 #include "listview.h"
 #include "listviewsettingitems.h"
 #include "selectpopup.h"
-#include "settings_hotspot_p.h"
-#include "settings_hotspotinfo_p.h"
 #include "toast.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@ namespace ScreenInvariants {
 namespace {
 
     // The notices, list and guard of one screen (not those of its sub-screen).
-    void checkScreen(QWidget *screen, QTimer *guard, const QString &name, QStringList *violations)
+    void checkScreen(QWidget *screen, const QString &name, QStringList *violations)
     {
         int shown = 0;
         int waitShown = 0;
@@ -39,7 +39,7 @@ namespace {
                                .arg(list->selectedIdx())
                                .arg(list->itemSize());
 
-        const bool guarding = guard && guard->isActive();
+        const bool guarding = TestHooks::guarding(screen);
         if (guarding && !screen->isVisible())
             *violations << QStringLiteral("%1 is hidden with its guard running").arg(name);
         if (waitShown > 0 && !guarding)
@@ -66,8 +66,7 @@ QStringList check(SettingsHotspot *screen)
     }
     if (popupsShown > 1)
         violations << QStringLiteral("%1 selection popups are shown").arg(popupsShown);
-    checkScreen(screen, SettingsHotspotPrivate::guardTimer(screen),
-        QStringLiteral("the settings screen"), &violations);
+    checkScreen(screen, QStringLiteral("the settings screen"), &violations);
 
     // Rows are set up by the load that every start does; a screen never started is not shown.
     auto list = screen->findChild<ListView *>(QString(), Qt::FindDirectChildrenOnly);
@@ -88,8 +87,7 @@ QStringList check(SettingsHotspot *screen)
     }
 
     if (auto info = screen->findChild<SettingsHotspotInfo *>()) {
-        checkScreen(info, SettingsHotspotInfoPrivate::guardTimer(info),
-            QStringLiteral("the devices screen"), &violations);
+        checkScreen(info, QStringLiteral("the devices screen"), &violations);
         // Each query and each disconnect replaces the one before.
         const int processes = info->findChildren<QProcess *>().size();
         if (processes > 2)
