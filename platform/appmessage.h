@@ -11,8 +11,7 @@ namespace AppMessage {
 
 constexpr QDataStream::Version streamVersion = QDataStream::Qt_4_8;
 
-template<typename... Args>
-QByteArray payload(const Args &...args)
+template<typename... Args> QByteArray payload(const Args &...args)
 {
     QByteArray data;
     QDataStream stream(&data, QIODevice::ReadWrite);
@@ -22,15 +21,14 @@ QByteArray payload(const Args &...args)
 }
 
 // Reads the first argument of a payload; a payload too short for it yields T's empty value.
-template<typename T>
-T firstArgument(const QByteArray &data)
+template<typename T> T firstArgument(const QByteArray &data)
 {
     QDataStream stream(data);
     stream.setVersion(streamVersion);
-    T value{};
+    T value {};
     stream >> value;
     if (stream.status() != QDataStream::Ok)
-        return T{};
+        return T {};
     return value;
 }
 

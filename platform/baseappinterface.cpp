@@ -7,8 +7,7 @@
 BaseAppInterface::BaseAppInterface(const QString &name, QObject *parent)
     : m_name(name)
     , m_parent(parent)
-{
-}
+{ }
 
 void BaseAppInterface::reloadLanguage()
 {

@@ -2,8 +2,7 @@
 
 CallManager::CallManager(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 void CallManager::setCallState(const QString &state)
 {

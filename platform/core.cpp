@@ -17,7 +17,18 @@ namespace {
 
 // File-name codes of the translation files, indexed by Core::Language.
 const char *const languageCodes[Core::LanguageCount] = {
-    "kr", "", "nl_NL", "ca_CA", "tr_TR", "gr_GR", "es_ES", "pt_PT", "it_IT", "ru_RU", "se_SE", "de_DE",
+    "kr",
+    "",
+    "nl_NL",
+    "ca_CA",
+    "tr_TR",
+    "gr_GR",
+    "es_ES",
+    "pt_PT",
+    "it_IT",
+    "ru_RU",
+    "se_SE",
+    "de_DE",
 };
 
 bool isHangul(char32_t c)
@@ -52,8 +63,7 @@ Core::~Core()
         theCore = nullptr;
 }
 
-void Core::sendAppMsg(const QString &application, const QString &command,
-                      const QByteArray &payload)
+void Core::sendAppMsg(const QString &application, const QString &command, const QByteArray &payload)
 {
     qDebug() << "Core::sendAppMsg application:" << application << "command:" << command
              << "payload:" << payload.toHex();
@@ -86,8 +96,8 @@ QString Core::configFileName(ConfigFileType type) const
 bool Core::IshasKRCharacter(const QString &text) const
 {
     const QVector<uint> codePoints = text.toUcs4();
-    return std::any_of(codePoints.cbegin(), codePoints.cend(),
-                       [](uint c) { return isHangul(char32_t(c)); });
+    return std::any_of(
+        codePoints.cbegin(), codePoints.cend(), [](uint c) { return isHangul(char32_t(c)); });
 }
 
 IMEStatus Core::getIMEStatus() const

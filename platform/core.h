@@ -93,8 +93,8 @@ public:
 
 signals:
     // Every message an application sends; the host routes it.
-    void appMessageSent(const QString &application, const QString &command,
-                        const QByteArray &payload);
+    void appMessageSent(
+        const QString &application, const QString &command, const QByteArray &payload);
 
 private:
     QString m_deviceRoot;

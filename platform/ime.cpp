@@ -2,8 +2,7 @@
 
 IME::IME(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 void IME::setImeStatus(int status, bool announce)
 {

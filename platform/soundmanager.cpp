@@ -2,8 +2,7 @@
 
 SoundManager::SoundManager(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 void SoundManager::setEnableKeytone(bool enable)
 {

@@ -36,7 +36,8 @@ void BaseWidget::updateStatus()
     m_status->setTime24Hour(user.value(QStringLiteral("Settings/24HourTime"), false).toBool());
 
     const QSettings systemConfig(theCore->configFileName(SystemConfigFile), QSettings::IniFormat);
-    const bool menuPassword = systemConfig.value(QStringLiteral("Menu_Password/enable"), false).toBool();
+    const bool menuPassword
+        = systemConfig.value(QStringLiteral("Menu_Password/enable"), false).toBool();
     const int callLock = systemConfig.value(QStringLiteral("Security/CallLock"), 0).toInt();
     const bool locked = (theCore->getSystemType() == 1 && callLock != 0) || menuPassword;
     m_status->setUIStatusLock(locked);

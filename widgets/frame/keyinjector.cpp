@@ -6,8 +6,8 @@
 
 namespace KeyInjector {
 
-void sendKeyEvent(int unicode, int keyCode, Qt::KeyboardModifiers modifiers, bool isPress,
-                  bool autoRepeat)
+void sendKeyEvent(
+    int unicode, int keyCode, Qt::KeyboardModifiers modifiers, bool isPress, bool autoRepeat)
 {
     QWidget *target = QApplication::focusWidget();
     if (!target)
@@ -15,8 +15,8 @@ void sendKeyEvent(int unicode, int keyCode, Qt::KeyboardModifiers modifiers, boo
     if (!target)
         return;
     const QString text = unicode >= 0 ? QString(QChar(unicode)) : QString();
-    QKeyEvent event(isPress ? QEvent::KeyPress : QEvent::KeyRelease, keyCode, modifiers, text,
-                    autoRepeat);
+    QKeyEvent event(
+        isPress ? QEvent::KeyPress : QEvent::KeyRelease, keyCode, modifiers, text, autoRepeat);
     QCoreApplication::sendEvent(target, &event);
 }
 

@@ -8,7 +8,7 @@
 namespace KeyInjector {
 
 // 'unicode' is the character of the key, or -1 for a key without one.
-void sendKeyEvent(int unicode, int keyCode, Qt::KeyboardModifiers modifiers, bool isPress,
-                  bool autoRepeat);
+void sendKeyEvent(
+    int unicode, int keyCode, Qt::KeyboardModifiers modifiers, bool isPress, bool autoRepeat);
 
 } // namespace KeyInjector

@@ -63,7 +63,7 @@ Tail::Tail(QWidget *parent)
 
     connect(&m_longPressTimer, &QTimer::timeout, this, &Tail::longPressTimeout);
     connect(ui->buttonGroup, qOverload<QAbstractButton *>(&QButtonGroup::buttonClicked), this,
-            &Tail::clickedFunction);
+        &Tail::clickedFunction);
 
     m_funcButtons[0] = ui->func1Button;
     m_funcButtons[1] = ui->func2Button;
@@ -102,8 +102,9 @@ void Tail::setFuncButtonText(int idx, const QString &text)
     if (idx == 3) {
         m_func4Text = text;
     } else if (idx == 4 && (text == open || text == close)) {
-        btn->setIcon(QIcon(QPixmap(text == open ? QStringLiteral(":/ui/images/icon_bar_open.png")
-                                                 : QStringLiteral(":/ui/images/icon_bar_close.png"))));
+        btn->setIcon(
+            QIcon(QPixmap(text == open ? QStringLiteral(":/ui/images/icon_bar_open.png")
+                                       : QStringLiteral(":/ui/images/icon_bar_close.png"))));
         btn->setText(QString());
         m_funcTexts[4] = text;
     }
@@ -111,8 +112,9 @@ void Tail::setFuncButtonText(int idx, const QString &text)
     const bool leftArrow = text != open && text.startsWith(QLatin1Char('<'));
     const bool rightArrow = !leftArrow && text != open && text.endsWith(QLatin1Char('>'));
     if (leftArrow || rightArrow) {
-        btn->setIcon(QIcon(QPixmap(leftArrow ? QStringLiteral(":/ui/images/menu_bar_arrow_left.png")
-                                             : QStringLiteral(":/ui/images/menu_bar_arrow_right.png"))));
+        btn->setIcon(
+            QIcon(QPixmap(leftArrow ? QStringLiteral(":/ui/images/menu_bar_arrow_left.png")
+                                    : QStringLiteral(":/ui/images/menu_bar_arrow_right.png"))));
         btn->setText(QString());
         if (idx == 3)
             m_func4Text = QLatin1String("");
@@ -239,7 +241,7 @@ void Tail::paintEvent(QPaintEvent *)
         const int left = pressedLeft[m_pressedIndex];
         const int right = pressedRight[m_pressedIndex];
         painter.drawTiledPixmap(QRect(left, 1, right - left + 1, 32),
-                                QPixmap(QStringLiteral(":/ui/images/menu_press.png")), QPoint(0, 0));
+            QPixmap(QStringLiteral(":/ui/images/menu_press.png")), QPoint(0, 0));
         m_pressedIndex = -1;
     }
 }
