@@ -19,11 +19,27 @@ endif()
 set(HOTSPOT_NO_UNDEFINED "LINKER:--no-undefined")
 
 # hotspot_add_test(<name> SOURCES <files...> [LIBS <targets...>])
-# One QtTest executable per unit, run headless.
+# One QtTest executable per unit, run headless: on Qt 5's offscreen platform, or under Qt 4.8
+# as its own QWS server on a VNC screen in memory, with a display number of its own.
 function(hotspot_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBS})
+    target_link_libraries(${name} PRIVATE ${HOTSPOT_QT_TEST} ${ARG_LIBS})
+    if(HOTSPOT_QT4)
+        # Qt 4's QTEST_MAIN always makes a QApplication.
+        target_link_libraries(${name} PRIVATE ${HOTSPOT_QT_GUI})
+        get_property(display GLOBAL PROPERTY HOTSPOT_QWS_NEXT_DISPLAY)
+        if(NOT display)
+            set(display ${HOTSPOT_QWS_DISPLAY_BASE})
+        endif()
+        math(EXPR next "${display} + 1")
+        set_property(GLOBAL PROPERTY HOTSPOT_QWS_NEXT_DISPLAY ${next})
+        add_test(NAME ${name} COMMAND ${name} -qws)
+        set_tests_properties(${name} PROPERTIES
+            TIMEOUT 120
+            ENVIRONMENT "QWS_DISPLAY=VNC:size=480x272:depth=32:noDisablePainting:${display}")
+        return()
+    endif()
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         TIMEOUT 120
@@ -33,7 +49,8 @@ endfunction()
 # hotspot_add_generated_resource(<target> NAME <name> PREFIX <prefix> FILES <files...>
 #                                [RCC_OPTIONS <options...>])
 # Compiles files that the build itself produces (translations, generated images) into a Qt
-# resource of <target>. The files are addressed by their file names under <prefix>.
+# resource of <target>. The files are addressed by their file names under <prefix>. RCC_OPTIONS
+# are those of the flavour's rcc (Qt 4's take one dash).
 function(hotspot_add_generated_resource target)
     cmake_parse_arguments(ARG "" "NAME;PREFIX" "FILES;RCC_OPTIONS" ${ARGN})
     set(qrc ${CMAKE_CURRENT_BINARY_DIR}/${ARG_NAME}.qrc)
@@ -45,8 +62,13 @@ function(hotspot_add_generated_resource target)
     endforeach()
     file(GENERATE OUTPUT ${qrc} CONTENT
         "<RCC>\n  <qresource prefix=\"${ARG_PREFIX}\">\n${entries}  </qresource>\n</RCC>\n")
+    if(HOTSPOT_QT4)
+        set(rcc Qt4::rcc -name ${ARG_NAME} ${ARG_RCC_OPTIONS} -o ${cpp})
+    else()
+        set(rcc Qt5::rcc --name ${ARG_NAME} ${ARG_RCC_OPTIONS} --output ${cpp})
+    endif()
     add_custom_command(OUTPUT ${cpp}
-        COMMAND Qt5::rcc --name ${ARG_NAME} ${ARG_RCC_OPTIONS} --output ${cpp} ${qrc}
+        COMMAND ${rcc} ${qrc}
         DEPENDS ${qrc} ${ARG_FILES}
         COMMENT "Compiling resource ${ARG_NAME}"
         VERBATIM)

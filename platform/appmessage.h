@@ -11,12 +11,21 @@ namespace AppMessage {
 
 constexpr QDataStream::Version streamVersion = QDataStream::Qt_4_8;
 
+inline void writeArguments(QDataStream &) { }
+
+template<typename T, typename... Rest>
+void writeArguments(QDataStream &stream, const T &first, const Rest &...rest)
+{
+    stream << first;
+    writeArguments(stream, rest...);
+}
+
 template<typename... Args> QByteArray payload(const Args &...args)
 {
     QByteArray data;
     QDataStream stream(&data, QIODevice::ReadWrite);
     stream.setVersion(streamVersion);
-    (stream << ... << args);
+    writeArguments(stream, args...);
     return data;
 }
 

@@ -18,5 +18,5 @@ signals:
     void callStateChanged(const QString &state);
 
 private:
-    QString m_callState = QStringLiteral("IDLE");
+    QString m_callState = QString::fromLatin1("IDLE");
 };

@@ -74,7 +74,7 @@ QString Core::envInfoFileName() const
 {
     if (!m_envInfoFileName.isEmpty())
         return m_envInfoFileName;
-    return devicePath(QStringLiteral("/configs/envinfo.ini"));
+    return devicePath(QLatin1String("/configs/envinfo.ini"));
 }
 
 QString Core::configFileName(ConfigFileType type) const
@@ -84,11 +84,11 @@ QString Core::configFileName(ConfigFileType type) const
         return path;
     switch (type) {
     case SystemConfigFile:
-        return devicePath(QStringLiteral("/configs/system.conf"));
+        return devicePath(QLatin1String("/configs/system.conf"));
     case NetworkConfigFile:
-        return devicePath(QStringLiteral("/configs/network.conf"));
+        return devicePath(QLatin1String("/configs/network.conf"));
     case UserConfigFile:
-        return devicePath(QStringLiteral("/configs/settings.conf"));
+        return devicePath(QLatin1String("/configs/settings.conf"));
     }
     return QString();
 }
@@ -96,8 +96,8 @@ QString Core::configFileName(ConfigFileType type) const
 bool Core::IshasKRCharacter(const QString &text) const
 {
     const QVector<uint> codePoints = text.toUcs4();
-    return std::any_of(
-        codePoints.cbegin(), codePoints.cend(), [](uint c) { return isHangul(char32_t(c)); });
+    return std::any_of(codePoints.constBegin(), codePoints.constEnd(),
+        [](uint c) { return isHangul(char32_t(c)); });
 }
 
 IMEStatus Core::getIMEStatus() const
@@ -164,12 +164,12 @@ QString Core::translationFile(const QString &application, int language)
     const QString code = languageCode(language);
     if (code.isEmpty())
         return QString();
-    return QStringLiteral(":/%1/%1_%2.qm").arg(application, code);
+    return QString::fromLatin1(":/%1/%1_%2.qm").arg(application, code);
 }
 
 bool Core::hasTranslations(const QString &application)
 {
-    return QDir(QStringLiteral(":/") + application).exists();
+    return QDir(QLatin1String(":/") + application).exists();
 }
 
 bool Core::installTranslation(const QString &application)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ime.h"
+#include "qtcompat.h"
 
 #include <QByteArray>
 #include <QHash>

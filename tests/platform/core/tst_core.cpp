@@ -22,6 +22,15 @@ public:
     void receiveMsg(const QString &, const QByteArray &) override { }
 };
 
+// Qt 4's debug stream ends each line with its separator.
+void ignoreLogLine(QtMsgType type, const char *line)
+{
+    QByteArray expected(line);
+    if (QT_VERSION < 0x050000)
+        expected.append(' ');
+    QTest::ignoreMessage(type, expected.constData());
+}
+
 } // namespace
 
 class tst_Core : public QObject
@@ -36,8 +45,10 @@ private slots:
 
 void tst_Core::initTestCase()
 {
+#ifdef PLUGIN_FILE
     QLibrary plugin(QStringLiteral(PLUGIN_FILE));
     QVERIFY2(plugin.load(), qPrintable(plugin.errorString()));
+#endif
 }
 
 void tst_Core::devicePaths_data()
@@ -73,7 +84,7 @@ void tst_Core::languages()
     QCOMPARE(Core::languageFromCode(QStringLiteral("en")), int(Core::English));
     QCOMPARE(Core::languageFromCode(QStringLiteral("xx_XX")), -1);
     Core core;
-    QTest::ignoreMessage(QtWarningMsg, "Core::setLanguage invalid language: 99");
+    ignoreLogLine(QtWarningMsg, "Core::setLanguage invalid language: 99");
     core.setLanguage(99);
     QCOMPARE(core.language(), int(Core::English));
 
@@ -91,10 +102,14 @@ void tst_Core::languages()
     QCOMPARE(save(), QStringLiteral("Save"));
     FakeApp stranger(QStringLiteral("no_such_app"), nullptr);
     core.setLanguage(Core::Korean);
-    QTest::ignoreMessage(QtWarningMsg,
+    ignoreLogLine(QtWarningMsg,
         "Core::installTranslation no translation: \":/no_such_app/no_such_app_kr.qm\"");
     stranger.reloadLanguage();
 }
 
+#if QT_VERSION >= 0x050000
 QTEST_GUILESS_MAIN(tst_Core)
+#else
+QTEST_MAIN(tst_Core)
+#endif
 #include "tst_core.moc"

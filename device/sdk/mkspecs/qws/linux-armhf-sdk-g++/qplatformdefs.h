@@ -1,0 +1,1 @@
+#include "../../linux-g++/qplatformdefs.h"
