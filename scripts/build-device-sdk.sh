@@ -1,6 +1,6 @@
 #!/bin/bash
 # Builds the device SDK: Qt 4.8 for Embedded Linux (QWS), as the telephone runs it, from a Qt 4.8
-# source archive or tree, with the patches and mkspecs of device/sdk/. Two flavours:
+# source archive or tree, with the patches and qmake platforms (mkspecs) of device/sdk/. Two flavours:
 #   x86_64  native, so the device build's tests run on this machine (headless, under QWS)
 #   arm     32-bit ARM (Debian's arm-linux-gnueabihf), as the telephone's processor
 # Both carry the telephone's build key, so that plug-ins built against them carry the
@@ -151,7 +151,7 @@ build_flavour() {
         log "$flavour: applying $(basename "$patch")"
         patch -d "$work" -p1 --forward --batch --quiet <"$patch"
     done
-    cp -r "$recipe_dir/mkspecs/." "$work/mkspecs/"
+    cp -r "$recipe_dir/platforms/." "$work/mkspecs/"
 
     log "$flavour: configuring (log: $work/build.log)"
     (cd "$work" && ./configure -prefix "$prefix" "${options[@]}" "${qt_configure_options[@]}") \
