@@ -197,12 +197,7 @@ bool HotspotApply::showModal(const QString &message, int ms)
 
 void HotspotApply::dismiss()
 {
-    if (m_timer && m_timer->isActive())
-        m_timer->stop();
-    if (m_toastWait && m_toastWait->isVisible())
-        m_toastWait->hide();
-    if (m_toast && m_toast->isVisible())
-        m_toast->hide();
+    ::dismissPending(m_timer, m_toastWait, m_toast);
 }
 
 // A result notice that does not block: the screen stays open under it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 // Drops a notice or popup that may still be running its own modal loop further up the stack
@@ -14,4 +15,16 @@ template<typename T> void retire(QPointer<T> &widget)
     static_cast<QWidget *>(widget.data())->hide();
     widget->deleteLater();
     widget = nullptr;
+}
+
+// Nothing of an apply or a disconnect in progress outlives the screen on show: its guard
+// stops and its notices go.
+inline void dismissPending(QTimer *guard, QWidget *waitNotice, QWidget *notice)
+{
+    if (guard && guard->isActive())
+        guard->stop();
+    if (waitNotice && waitNotice->isVisible())
+        waitNotice->hide();
+    if (notice && notice->isVisible())
+        notice->hide();
 }

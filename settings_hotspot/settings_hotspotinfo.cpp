@@ -56,16 +56,9 @@ bool SettingsHotspotInfo::end()
     return close();
 }
 
-// Nothing of a disconnect in progress outlives the screen on show: its guard stops and its
-// notices go.
 void SettingsHotspotInfo::dismissPending()
 {
-    if (m_timer && m_timer->isActive())
-        m_timer->stop();
-    if (m_toastWait && m_toastWait->isVisible())
-        m_toastWait->hide();
-    if (m_toast && m_toast->isVisible())
-        m_toast->hide();
+    ::dismissPending(m_timer, m_toastWait, m_toast);
 }
 
 void SettingsHotspotInfo::showEvent(QShowEvent *)
