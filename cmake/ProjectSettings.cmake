@@ -18,6 +18,21 @@ endif()
 # Libraries refuse undefined symbols at link time rather than at load time on a device.
 set(HOTSPOT_NO_UNDEFINED "LINKER:--no-undefined")
 
+# hotspot_set_qws_display(<test>)
+# Runs a Qt 4.8 test as its own QWS server on a VNC screen held in memory, with a display number
+# (and so TCP port 5900 + number) that no other test of the build uses.
+function(hotspot_set_qws_display test)
+    get_property(display GLOBAL PROPERTY HOTSPOT_QWS_NEXT_DISPLAY)
+    if(NOT display)
+        set(display ${HOTSPOT_QWS_DISPLAY_BASE})
+    endif()
+    math(EXPR next "${display} + 1")
+    set_property(GLOBAL PROPERTY HOTSPOT_QWS_NEXT_DISPLAY ${next})
+    set_tests_properties(${test} PROPERTIES
+        TIMEOUT 120
+        ENVIRONMENT "QWS_DISPLAY=VNC:size=480x272:depth=32:noDisablePainting:${display}")
+endfunction()
+
 # hotspot_add_test(<name> SOURCES <files...> [LIBS <targets...>])
 # One QtTest executable per unit, run headless: on Qt 5's offscreen platform, or under Qt 4.8
 # as its own QWS server on a VNC screen in memory, with a display number of its own.
@@ -28,16 +43,8 @@ function(hotspot_add_test name)
     if(HOTSPOT_QT4)
         # Qt 4's QTEST_MAIN always makes a QApplication.
         target_link_libraries(${name} PRIVATE ${HOTSPOT_QT_GUI})
-        get_property(display GLOBAL PROPERTY HOTSPOT_QWS_NEXT_DISPLAY)
-        if(NOT display)
-            set(display ${HOTSPOT_QWS_DISPLAY_BASE})
-        endif()
-        math(EXPR next "${display} + 1")
-        set_property(GLOBAL PROPERTY HOTSPOT_QWS_NEXT_DISPLAY ${next})
         add_test(NAME ${name} COMMAND ${name} -qws)
-        set_tests_properties(${name} PROPERTIES
-            TIMEOUT 120
-            ENVIRONMENT "QWS_DISPLAY=VNC:size=480x272:depth=32:noDisablePainting:${display}")
+        hotspot_set_qws_display(${name})
         return()
     endif()
     add_test(NAME ${name} COMMAND ${name})

@@ -1,7 +1,10 @@
 #!/bin/sh
 # Sets everything up, builds and runs the whole test suite twice: as built for release, and
-# under AddressSanitizer + UndefinedBehaviorSanitizer with leak checking; then gives each fuzz
-# target a short run in a clang build of its own. Any failure or sanitizer report fails the run.
+# under AddressSanitizer + UndefinedBehaviorSanitizer with leak checking; gives each fuzz target
+# a short run in a clang build of its own; runs the unit tests once more with plain char
+# unsigned; then builds the telephone's Qt (cached) and runs the unit tests and the device smoke
+# program against it, natively and on 32-bit ARM under emulation. Any failure or sanitizer report
+# fails the run.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/setup.sh"
@@ -22,3 +25,8 @@ jobs=$(nproc)
 )
 
 "$top/scripts/run-fuzz.sh" --smoke
+
+"$top/scripts/build.sh" unsigned-char
+(cd "$top/build-unsigned-char" && ctest --output-on-failure --parallel "$jobs")
+
+"$top/scripts/run-device-tests.sh"

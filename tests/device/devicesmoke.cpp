@@ -1,0 +1,271 @@
+// A minimal stand-in for the telephone's shell that proves the plug-in as built for the
+// telephone: it checks the plug-in's build the way Qt 4 does before loading it, loads it through
+// QPluginLoader, starts the settings screen on the QWS screen it serves, and drives it with key
+// events injected into the server: the switch on, the Frequency popup, 5G, Save. A stand-in
+// hotspot script and a stand-in Wi-Fi service answer the save. The composed screen is written
+// to a PNG file at the end.
+//
+// Usage: device_smoke -qws <plug-in> <screenshot.png>   (QWS_DISPLAY selects the screen)
+
+#include "appmessage.h"
+#include "baseappinterface.h"
+#include "core.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QDesktopWidget>
+#include <QDir>
+#include <QFile>
+#include <QLibrary>
+#include <QLibraryInfo>
+#include <QPixmap>
+#include <QPluginLoader>
+#include <QProcess>
+#include <QRegExp>
+#include <QSettings>
+#include <QTemporaryFile>
+#include <QTimer>
+#include <QWSServer>
+
+#include <functional>
+
+namespace {
+
+const char expectedVersion[] = "4.8.2";
+const char expectedBuildKey[] = "arm linux g++-4 no-pkg-config";
+const char verificationPattern[] = "pattern=QT_PLUGIN_VERIFICATION_DATA";
+
+bool fail(const QString &what)
+{
+    qCritical("device_smoke: FAILED: %s", qPrintable(what));
+    return false;
+}
+
+// The "key=value" lines of a verification text.
+QHash<QByteArray, QByteArray> verificationFields(const QByteArray &text)
+{
+    QHash<QByteArray, QByteArray> fields;
+    for (const QByteArray &line : text.split('\n')) {
+        const int equals = line.indexOf('=');
+        if (equals > 0)
+            fields.insert(line.left(equals), line.mid(equals + 1));
+    }
+    return fields;
+}
+
+// What Qt 4 reads before it loads a plug-in: the verification text in the library file (the
+// shell reads it from the file, without running the library's code) and from the exported
+// function; both must name the telephone's Qt release and build key, which must also be the
+// running Qt's.
+bool checkVerificationData(const QString &pluginPath)
+{
+    QFile file(pluginPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QLatin1String("cannot read ") + pluginPath);
+    const QByteArray bytes = file.readAll();
+    const int at = bytes.indexOf(verificationPattern);
+    if (at < 0 || bytes.indexOf(verificationPattern, at + 1) >= 0)
+        return fail(QLatin1String("the library holds no verification text, or more than one"));
+    const QByteArray inFile(bytes.constData() + at);
+
+    typedef const char *(*QueryFunction)();
+    QueryFunction query = reinterpret_cast<QueryFunction>(
+        QLibrary::resolve(pluginPath, "qt_plugin_query_verification_data"));
+    if (!query)
+        return fail(QLatin1String("qt_plugin_query_verification_data is not exported"));
+    if (inFile != QByteArray(query()))
+        return fail(QLatin1String("the exported verification text differs from the file's"));
+
+    const QHash<QByteArray, QByteArray> fields = verificationFields(inFile);
+    qDebug("device_smoke: verification data: version=%s buildkey=%s; running Qt %s, build "
+           "key %s",
+        fields.value("version").constData(), fields.value("buildkey").constData(), qVersion(),
+        qPrintable(QLibraryInfo::buildKey()));
+    if (fields.value("version") != expectedVersion)
+        return fail(QLatin1String("the plug-in is not built for Qt ") + expectedVersion);
+    if (fields.value("buildkey") != expectedBuildKey
+        || QLibraryInfo::buildKey() != QLatin1String(expectedBuildKey))
+        return fail(QLatin1String("build keys differ"));
+    if (fields.value("debug") != "false")
+        return fail(QLatin1String("the plug-in is a debug build"));
+    return true;
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+// The telephone's file tree as far as the settings screen reads and writes it. The hotspot
+// script stand-in only leaves a mark that it ran, for the Wi-Fi service stand-in to answer.
+bool makeDeviceRoot(const QString &root)
+{
+    const QString script = root + QLatin1String("/usr/sbin/hotspot.sh");
+    return writeFile(root + QLatin1String("/configs/wireless/hostapd.conf"),
+               "[TETHERING]\ninterface=wlan1\nssid=Smoke-Net\nhw_mode=g\nieee80211n=1\n"
+               "channel=6\nwpa_passphrase=Harbour-Lights-42\n")
+        && writeFile(root + QLatin1String("/configs/envinfo.ini"), "[HOTSPOT]\nHOTSPOT=false\n")
+        && writeFile(script, "#!/bin/sh\n: > \"$0.ran\"\n")
+        && QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void pressKey(int key, ushort unicode = 0xffff)
+{
+    QWSServer::sendKeyEvent(unicode, key, Qt::NoModifier, true, false);
+    QWSServer::sendKeyEvent(unicode, key, Qt::NoModifier, false, false);
+}
+
+QWidget *visibleWidget(const char *className)
+{
+    for (QWidget *widget : QApplication::allWidgets()) {
+        if (widget->isVisible() && widget->inherits(className))
+            return widget;
+    }
+    return nullptr;
+}
+
+// Runs the steps one after another from the event loop, each once its condition holds; a step
+// whose condition does not come true in time ends the run as failed.
+class Driver : public QObject
+{
+    Q_OBJECT
+public:
+    struct Step
+    {
+        const char *waitsFor;
+        std::function<bool()> ready;
+        std::function<void()> act;
+    };
+
+    explicit Driver(BaseAppInterface *application)
+        : m_application(application)
+    {
+        connect(&m_poll, SIGNAL(timeout()), this, SLOT(poll()));
+        m_poll.start(50);
+    }
+
+    void addStep(const char *waitsFor, std::function<bool()> ready, std::function<void()> act)
+    {
+        m_steps.append(Step { waitsFor, ready, act });
+    }
+
+    bool succeeded() const { return m_next == m_steps.size(); }
+    bool hotspotIconOn() const { return m_iconOn; }
+
+public slots:
+    // What the application tells the other applications; the idle screen's hotspot indicator
+    // follows the switch once the access point runs.
+    void appMessageSent(const QString &to, const QString &command, const QByteArray &payload)
+    {
+        if (to == QLatin1String("idle") && command == QLatin1String("updateHotspotIcon(bool)"))
+            m_iconOn = AppMessage::firstArgument<bool>(payload);
+    }
+
+private slots:
+    void poll()
+    {
+        // Emulated ARM runs are slow; a step still has a bound.
+        const int boundMs = 30000;
+        if (m_next < m_steps.size() && m_steps.at(m_next).ready()) {
+            m_steps.at(m_next).act();
+            ++m_next;
+            m_waitedMs = 0;
+        } else if ((m_waitedMs += m_poll.interval()) > boundMs) {
+            fail(QLatin1String("timed out waiting for ") + m_steps.at(m_next).waitsFor);
+            m_next = m_steps.size() + 1;
+        }
+        if (m_next >= m_steps.size()) {
+            m_poll.stop();
+            m_application->end();
+        }
+    }
+
+private:
+    QList<Step> m_steps;
+    BaseAppInterface *m_application;
+    QTimer m_poll;
+    int m_next = 0;
+    int m_waitedMs = 0;
+    bool m_iconOn = false;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv, QApplication::GuiServer);
+    QStringList arguments = app.arguments();
+    arguments.removeFirst();
+    arguments = arguments.filter(QRegExp(QLatin1String("^[^-]")));
+    if (arguments.size() != 2) {
+        qCritical("usage: device_smoke -qws <plug-in> <screenshot.png>");
+        return 2;
+    }
+    const QString pluginPath = arguments.at(0);
+    const QString screenshot = arguments.at(1);
+
+    // The device root: a fresh folder named after a unique temporary file.
+    QTemporaryFile rootMarker(QDir::tempPath() + QLatin1String("/device_smoke.XXXXXX"));
+    if (!rootMarker.open())
+        return 1;
+    const QString root = rootMarker.fileName() + QLatin1String(".root");
+    Core core;
+    core.setDeviceRoot(root);
+    if (!makeDeviceRoot(root) || !checkVerificationData(pluginPath))
+        return 1;
+
+    QPluginLoader loader(pluginPath);
+    QObject *instance = loader.instance();
+    BaseAppInterface *application = qobject_cast<BaseAppInterface *>(instance);
+    if (!application) {
+        fail(QLatin1String("no application in the plug-in: ") + loader.errorString());
+        return 1;
+    }
+
+    Driver driver(application);
+    QObject::connect(&core, SIGNAL(appMessageSent(QString, QString, QByteArray)), &driver,
+        SLOT(appMessageSent(QString, QString, QByteArray)));
+    driver.addStep("the settings screen", [] { return visibleWidget("SettingsHotspot"); }, [] {
+        pressKey(Qt::Key_Enter, '\r'); // the switch on
+        pressKey(Qt::Key_Down);
+        pressKey(Qt::Key_Enter, '\r');
+    });
+    driver.addStep("the Frequency popup", [] { return visibleWidget("SelectPopup"); }, [] {
+        pressKey(Qt::Key_Down); // 5G
+        pressKey(Qt::Key_Enter, '\r');
+    });
+    driver.addStep("the popup to close", [] { return !visibleWidget("SelectPopup"); },
+        [] { pressKey(Qt::Key_F15); }); // Save
+    const QString scriptMark = core.devicePath(QLatin1String("/usr/sbin/hotspot.sh.ran"));
+    driver.addStep("the hotspot script", [&scriptMark] { return QFile::exists(scriptMark); },
+        [application] {
+            application->receiveMsg(QLatin1String("wifi2ui_Hotspot(str)"),
+                AppMessage::payload(QString::fromLatin1("on")));
+        });
+    driver.addStep("the hotspot indicator and \"Saved\"",
+        [&driver] { return driver.hotspotIconOn() && visibleWidget("Toast"); },
+        [&screenshot] {
+            QApplication::processEvents();
+            const QPixmap shot = QPixmap::grabWindow(QApplication::desktop()->winId());
+            if (!shot.save(screenshot, "PNG"))
+                fail(QLatin1String("cannot write ") + screenshot);
+        });
+    application->start(nullptr, nullptr);
+
+    QSettings hostapd(core.devicePath(QLatin1String("/configs/wireless/hostapd.conf")),
+        QSettings::IniFormat);
+    QSettings envinfo(core.envInfoFileName(), QSettings::IniFormat);
+    bool ok = driver.succeeded();
+    if (ok && hostapd.value(QLatin1String("TETHERING/hw_mode")).toString() != QLatin1String("a"))
+        ok = fail(QLatin1String("hostapd.conf does not hold the 5 GHz band"));
+    if (ok && envinfo.value(QLatin1String("HOTSPOT/HOTSPOT")).toString() != QLatin1String("true"))
+        ok = fail(QLatin1String("envinfo.ini does not hold the switch on"));
+    QProcess::execute(QLatin1String("rm"), QStringList() << QLatin1String("-rf") << root);
+    if (ok)
+        qDebug("device_smoke: saved at 5 GHz; screenshot %s", qPrintable(screenshot));
+    return ok ? 0 : 1;
+}
+
+#include "devicesmoke.moc"
