@@ -50,8 +50,8 @@ SettingsHotspot::SettingsHotspot(QWidget *parent)
     setupStatus();
     setupTail();
     setupListView();
-    connect(m_tail, &Tail::clicked, this, &SettingsHotspot::tailFuncButtonClicked);
-    connect(m_tail, &Tail::longPress, this, &SettingsHotspot::tailFuncButtonLongPressed);
+    connect(m_tail, SIGNAL(clicked(int)), this, SLOT(tailFuncButtonClicked(int)));
+    connect(m_tail, SIGNAL(longPress(int)), this, SLOT(tailFuncButtonLongPressed(int)));
 }
 
 SettingsHotspot::~SettingsHotspot() = default;
@@ -140,7 +140,7 @@ void SettingsHotspot::setupListView()
     m_listView->setLineColor(QColor(195, 195, 195, 255));
     m_listView->setGeometry(0, 0, 480, 208);
     m_listView->show();
-    connect(m_listView, &ListView::clicked, this, &SettingsHotspot::clickedListViewItem);
+    connect(m_listView, SIGNAL(clicked(int)), this, SLOT(clickedListViewItem(int)));
 
     m_useHotspotItem = new ListViewCheckItem(tr("Use Hotspot"), false);
     addRow(m_useHotspotItem);
@@ -160,7 +160,7 @@ void SettingsHotspot::setupListView()
     m_passwordItem->setMaxLength(64);
     addRow(m_passwordItem);
 
-    connect(m_listView, &ListView::focusChanged, this, &SettingsHotspot::listFocusChanged);
+    connect(m_listView, SIGNAL(focusChanged(int)), this, SLOT(listFocusChanged(int)));
 }
 
 void SettingsHotspot::addRow(ListViewItem *row)

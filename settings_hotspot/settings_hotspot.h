@@ -22,7 +22,9 @@ class SettingsHotspotInfo;
 class SettingsHotspot : public BaseWidget, public BaseAppInterface
 {
     Q_OBJECT
+#if QT_VERSION >= 0x050000
     Q_PLUGIN_METADATA(IID BaseAppInterface_iid)
+#endif
     Q_INTERFACES(BaseAppInterface)
 public:
     explicit SettingsHotspot(QWidget *parent = nullptr);

@@ -33,7 +33,7 @@ SettingsHotspotInfo::SettingsHotspotInfo(QWidget *parent)
     setupStatus();
     setupTail();
     setupListView();
-    connect(m_tail, &Tail::clicked, this, &SettingsHotspotInfo::tailFuncButtonClicked);
+    connect(m_tail, SIGNAL(clicked(int)), this, SLOT(tailFuncButtonClicked(int)));
 }
 
 // A query or a disconnect still running must not report to a screen that is going away.
@@ -102,8 +102,8 @@ void SettingsHotspotInfo::setupListView()
     m_listView->setLineColor(QColor(195, 195, 195, 255));
     m_listView->setGeometry(0, 0, 480, 208);
     m_listView->show();
-    connect(m_listView, &ListView::clicked, this, &SettingsHotspotInfo::clickedListViewItem);
-    connect(m_listView, &ListView::focusChanged, this, &SettingsHotspotInfo::listFocusChanged);
+    connect(m_listView, SIGNAL(clicked(int)), this, SLOT(clickedListViewItem(int)));
+    connect(m_listView, SIGNAL(focusChanged(int)), this, SLOT(listFocusChanged(int)));
 }
 
 void SettingsHotspotInfo::searchDevice()
@@ -304,7 +304,8 @@ void SettingsHotspotInfo::disconnectSelected()
     const QString address = row->text().trimmed();
     const QStringList arguments = {QStringLiteral("deny_mac"), address};
     qWarning() << "SettingsHotspotInfo::tailFuncButtonClicked"
-               << (QLatin1String(hostapdCli) + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')));
+               << (QLatin1String(hostapdCli) + QLatin1Char(' ')
+                      + arguments.join(QLatin1String(" ")));
 
     // The tool runs without a shell and without blocking the screen; the guard bounds it.
     stopDeny();
@@ -316,7 +317,7 @@ void SettingsHotspotInfo::disconnectSelected()
         m_timer = new QTimer;
         m_timer->setSingleShot(true);
         m_timer->setInterval(GuardMs);
-        connect(m_timer, &QTimer::timeout, this, &SettingsHotspotInfo::displayResult);
+        connect(m_timer, SIGNAL(timeout()), this, SLOT(displayResult()));
     }
     m_timer->start();
 

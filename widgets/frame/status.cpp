@@ -59,12 +59,12 @@ Status::Status(QWidget *parent)
     setPresence(PresenceOnline);
     setPresenceIconVisible(true);
 
-    connect(&m_callTimer, &QTimer::timeout, this, &Status::callTimeout);
-    connect(&m_clockTimer, &QTimer::timeout, this, &Status::timeout);
+    connect(&m_callTimer, SIGNAL(timeout()), this, SLOT(callTimeout()));
+    connect(&m_clockTimer, SIGNAL(timeout()), this, SLOT(timeout()));
     m_clockTimer.start(1000);
     timeout();
 
-    m_displayRssi = qEnvironmentVariable("DISPLAY_RSSI");
+    m_displayRssi = QString::fromLocal8Bit(qgetenv("DISPLAY_RSSI"));
 
     QFont font;
     font.setPointSize(18);

@@ -21,13 +21,13 @@ public:
         UIStatusHeadsetEHS = 2,
         UIStatusHeadsetEarjack = 3,
     };
-    Q_ENUM(UIStatusHeadset)
+    Q_ENUMS(UIStatusHeadset)
     enum UIStatusBluetoothHeadset {
         UIStatusBluetoothHeadsetOff = 0,
         UIStatusBluetoothHeadsetOn = 1,
         UIStatusBluetoothHeadsetDim = 2,
     };
-    Q_ENUM(UIStatusBluetoothHeadset)
+    Q_ENUMS(UIStatusBluetoothHeadset)
     enum UIStatusReplaceScreen {
         UIStatusReplaceScreenOff = 0,
         UIStatusReplaceScreenViewOff = 1,
@@ -35,7 +35,7 @@ public:
         UIStatusReplaceScreenViewOffDim = 3,
         UIStatusReplaceScreenViewOnDim = 4,
     };
-    Q_ENUM(UIStatusReplaceScreen)
+    Q_ENUMS(UIStatusReplaceScreen)
     enum UIStatusWifi {
         UIStatusWifiOff = 0,
         UIStatusWifiUnknown = 1,
@@ -45,19 +45,19 @@ public:
         UIStatusWifiStep3 = 5,
         UIStatusWifiStep4 = 6,
     };
-    Q_ENUM(UIStatusWifi)
+    Q_ENUMS(UIStatusWifi)
     enum UIStatusAG {
         UIStatusAGOff = 0,
         UIStatusAGOn = 1,
         UIStatusAGDim = 2,
     };
-    Q_ENUM(UIStatusAG)
+    Q_ENUMS(UIStatusAG)
     enum UIStatusBTHeadsetPairing {
         UIStatusBTHeadsetPairingOff = 0,
         UIStatusBTHeadsetPairingOn = 1,
         UIStatusBTHeadsetPairingDim = 2,
     };
-    Q_ENUM(UIStatusBTHeadsetPairing)
+    Q_ENUMS(UIStatusBTHeadsetPairing)
     enum Presence {
         PresenceOnline = 0,
         PresenceMeeting = 1,
@@ -67,7 +67,7 @@ public:
         PresenceDifferent = 5,
         PresenceLogout = 6,
     };
-    Q_ENUM(Presence)
+    Q_ENUMS(Presence)
 
     explicit Status(QWidget *parent = nullptr);
     ~Status() override;

@@ -61,9 +61,9 @@ Tail::Tail(QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint);
 
-    connect(&m_longPressTimer, &QTimer::timeout, this, &Tail::longPressTimeout);
-    connect(ui->buttonGroup, qOverload<QAbstractButton *>(&QButtonGroup::buttonClicked), this,
-        &Tail::clickedFunction);
+    connect(&m_longPressTimer, SIGNAL(timeout()), this, SLOT(longPressTimeout()));
+    connect(ui->buttonGroup, SIGNAL(buttonClicked(QAbstractButton *)), this,
+        SLOT(clickedFunction(QAbstractButton *)));
 
     m_funcButtons[0] = ui->func1Button;
     m_funcButtons[1] = ui->func2Button;
@@ -77,7 +77,7 @@ Tail::Tail(QWidget *parent)
     }
 
     if (theCore && theCore->ime())
-        connect(theCore->ime(), &IME::changedIMEStatus, this, &Tail::changedIMEStatus);
+        connect(theCore->ime(), SIGNAL(changedIMEStatus(int)), this, SLOT(changedIMEStatus(int)));
 
     for (int idx = 0; idx < 5; ++idx)
         m_funcTexts.insert(idx, QString());

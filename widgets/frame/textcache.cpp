@@ -1,4 +1,5 @@
 #include "textcache.h"
+#include "guicompat.h"
 
 #include <QCache>
 #include <QFont>
@@ -40,13 +41,16 @@ namespace {
         }
     };
 
-    uint qHash(const Key &key, uint seed = 0)
+    // Without a seed and through the font's key: Qt 4 has neither seeded hashes nor one of a
+    // font (Qt 5 seeds this one itself).
+    uint qHash(const Key &key)
     {
-        seed = ::qHash(key.text, seed);
-        seed = ::qHash(key.font, seed);
-        seed = ::qHash(key.box.width(), seed) ^ ::qHash(key.box.height(), seed << 1);
-        seed = ::qHash(key.flags, seed) ^ ::qHash(key.pen, seed << 1);
-        return ::qHash(key.hints, seed) ^ ::qHash(key.dpiX * 1000 + key.dpiY, seed << 1);
+        uint hash = ::qHash(key.text);
+        for (const uint part :
+            {::qHash(key.font.key()), uint(key.box.width()), uint(key.box.height()),
+                uint(key.flags), uint(key.pen), uint(key.hints), uint(key.dpiX * 1000 + key.dpiY)})
+            hash = hash * 31 + part;
+        return hash;
     }
 
     Key keyFor(QPainter *painter, const QString &text)
@@ -80,7 +84,7 @@ namespace {
         const QTransform &transform = painter->worldTransform();
         return box.isValid() && painter->paintEngine()
             && painter->paintEngine()->type() == QPaintEngine::Raster
-            && painter->device()->devicePixelRatioF() == 1.0
+            && GuiCompat::devicePixelRatio(painter->device()) == 1.0
             && transform.type() <= QTransform::TxTranslate
             && transform.dx() == qRound(transform.dx()) && transform.dy() == qRound(transform.dy())
             && painter->compositionMode() == QPainter::CompositionMode_SourceOver

@@ -1,5 +1,6 @@
 #include "timelabel.h"
 
+#include "guicompat.h"
 #include "palette.h"
 #include "textcache.h"
 #include "timelabel_p.h"
@@ -28,7 +29,7 @@ void TimeLabel::paintEvent(QPaintEvent *)
         = TimeLabelPrivate::timeText(QTime::currentTime(), m_time24Hour, m_blinkFlag);
     // The status bar gives the clock a fixed width; a font wider than the one it was laid out
     // for is narrowed so that the hours are not cut off.
-    const int needed = painter.fontMetrics().horizontalAdvance(text);
+    const int needed = GuiCompat::textWidth(painter.fontMetrics(), text);
     if (needed > width()) {
         QFont font = painter.font();
         if (font.pixelSize() > 0)

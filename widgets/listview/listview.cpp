@@ -14,7 +14,7 @@ ListView::ListView(QWidget *parent)
     , m_emptyString(tr("No Items"))
 {
     setFocusPolicy(Qt::StrongFocus);
-    connect(&m_longPressTimer, &QTimer::timeout, this, &ListView::longPressTimeout);
+    connect(&m_longPressTimer, SIGNAL(timeout()), this, SLOT(longPressTimeout()));
 }
 
 ListView::~ListView()
@@ -208,7 +208,7 @@ void ListView::doClick()
 
 void ListView::scheduleCheckFocus()
 {
-    QTimer::singleShot(1, this, &ListView::checkFocus);
+    QTimer::singleShot(1, this, SLOT(checkFocus()));
 }
 
 bool ListView::event(QEvent *e)

@@ -10,7 +10,7 @@
 
 #include <chrono>
 #include <climits>
-#include <iterator>
+#include <type_traits>
 
 namespace {
 
@@ -52,7 +52,8 @@ constexpr int lineHold = 16;
 QString iconPath(int mode, int code, bool pressed)
 {
     if (mode == ListViewCallItem::HistoryMode) {
-        if (code < 0 || code >= int(std::size(callTypeIcons)) || !callTypeIcons[code])
+        if (code < 0 || code >= int(std::extent<decltype(callTypeIcons)>::value)
+            || !callTypeIcons[code])
             return QString();
         return QLatin1String(":/call/images/call/") + QLatin1String(callTypeIcons[code]);
     }
@@ -169,7 +170,10 @@ QString ListViewCallItem::durationText(qint64 seconds)
 {
     // A negative start time would otherwise show minus signs in every field.
     const qint64 total = qMax<qint64>(0, seconds);
-    return QString::asprintf("%02lld:%02lld:%02lld", total / 3600, (total / 60) % 60, total % 60);
+    const auto field
+        = [](qint64 value) { return QString::number(value).rightJustified(2, QLatin1Char('0')); };
+    return field(total / 3600) + QLatin1Char(':') + field(total / 60 % 60) + QLatin1Char(':')
+        + field(total % 60);
 }
 
 void ListViewCallItem::drawBg(QPainter *painter, QRect &rect)

@@ -35,7 +35,7 @@ QLineEdit *ListView::createOverlay(const QString &inputMask)
     overlay->setStyleSheet(
         QString::fromLatin1("QLineEdit {background-color: %1; color: %2; border: none; }")
             .arg(WidgetPalette::editorBackground().name(), WidgetPalette::editorText().name()));
-    connect(overlay, &QLineEdit::textChanged, this, &ListView::lineEditTextChanged);
+    connect(overlay, SIGNAL(textChanged(QString)), this, SLOT(lineEditTextChanged(QString)));
     return overlay;
 }
 
@@ -61,11 +61,11 @@ void ListView::fillOverlay(QLineEdit *overlay, const QString &text, int maxLengt
     // Only the list's own connection is dropped, so filling reports no change while
     // connections that screens made to the editor survive. A shorter limit cuts the previous
     // row's text, which must not reach the new row either.
-    disconnect(overlay, &QLineEdit::textChanged, this, &ListView::lineEditTextChanged);
+    disconnect(overlay, SIGNAL(textChanged(QString)), this, SLOT(lineEditTextChanged(QString)));
     if (maxLength > 0)
         overlay->setMaxLength(maxLength);
     overlay->setText(text);
-    connect(overlay, &QLineEdit::textChanged, this, &ListView::lineEditTextChanged);
+    connect(overlay, SIGNAL(textChanged(QString)), this, SLOT(lineEditTextChanged(QString)));
 }
 
 void ListView::setEditorValidator(QValidator *validator)

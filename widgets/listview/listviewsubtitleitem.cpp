@@ -1,5 +1,6 @@
 #include "listviewsubtitleitem.h"
 
+#include "guicompat.h"
 #include "palette.h"
 #include "textcache.h"
 
@@ -105,7 +106,7 @@ void ListViewSubTitleItem::paintSubTitles(QPainter *painter, const QRect &rect, 
         // Only a fragment that follows the text before it pushes the next one along; the
         // advance is that of the font the fragment follows, before its own size applies.
         if (x < 0)
-            cursor += painter->fontMetrics().horizontalAdvance(fragment->text());
+            cursor += GuiCompat::textWidth(painter->fontMetrics(), fragment->text());
 
         if (fragment->textPt() >= 0) {
             QFont font;
@@ -140,7 +141,8 @@ void ListViewSubTitleItem::paint(QPainter *painter, QRect &rect)
         painter->setPen(pen);
     }
     TextCache::drawText(painter, label, alignment(), shown);
-    paintSubTitles(painter, rect, label.left() + painter->fontMetrics().horizontalAdvance(shown));
+    paintSubTitles(
+        painter, rect, label.left() + GuiCompat::textWidth(painter->fontMetrics(), shown));
     painter->restore();
 }
 
@@ -172,7 +174,7 @@ void ListViewSubTitleItemHistory::paint(QPainter *painter, QRect &rect)
         combined = true;
     }
 
-    if (metrics.horizontalAdvance(shown) <= width) {
+    if (GuiCompat::textWidth(metrics, shown) <= width) {
         TextCache::drawText(painter, label, alignment(), shown);
     } else if (!combined) {
         // Only the fixed text can be too wide on its own; there are no two lines to stack.
@@ -203,6 +205,7 @@ void ListViewSubTitleItemHistory::paint(QPainter *painter, QRect &rect)
     }
 
     const QString ownText = TextCache::elidedText(painter, text(), width);
-    paintSubTitles(painter, rect, label.left() + painter->fontMetrics().horizontalAdvance(ownText));
+    paintSubTitles(
+        painter, rect, label.left() + GuiCompat::textWidth(painter->fontMetrics(), ownText));
     painter->restore();
 }

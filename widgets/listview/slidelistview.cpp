@@ -9,7 +9,7 @@ SlideListView::SlideListView(QWidget *parent)
 {
     m_showAnimation->setEasingCurve(m_showEasingType);
     m_showAnimation->setDuration(m_showDuration);
-    connect(m_showAnimation, &QPropertyAnimation::finished, this, &SlideListView::showFinished);
+    connect(m_showAnimation, SIGNAL(finished()), this, SIGNAL(showFinished()));
     m_hideAnimation->setEasingCurve(m_hideEasingType);
     m_hideAnimation->setDuration(m_hideDuration);
 }
@@ -128,15 +128,14 @@ void SlideListView::hide()
     }
     m_hideAnimation->setStartValue(m_slideGeometry);
     m_hideAnimation->setEndValue(m_hiddenRect);
-    connect(m_hideAnimation, &QPropertyAnimation::finished, this,
-        &SlideListView::hideAfterAnimation, Qt::UniqueConnection);
+    connect(m_hideAnimation, SIGNAL(finished()), this, SLOT(hideAfterAnimation()),
+        Qt::UniqueConnection);
     m_hideAnimation->start();
 }
 
 void SlideListView::hideAfterAnimation()
 {
-    disconnect(
-        m_hideAnimation, &QPropertyAnimation::finished, this, &SlideListView::hideAfterAnimation);
+    disconnect(m_hideAnimation, SIGNAL(finished()), this, SLOT(hideAfterAnimation()));
     QWidget::hide();
     emit hideFinished();
 }
@@ -150,15 +149,14 @@ void SlideListView::close()
     // The slide starts from the origin at the widget's size, not from where it stands.
     m_hideAnimation->setStartValue(QRect(QPoint(0, 0), size()));
     m_hideAnimation->setEndValue(m_hiddenRect);
-    connect(m_hideAnimation, &QPropertyAnimation::finished, this,
-        &SlideListView::closeAfterAnimation, Qt::UniqueConnection);
+    connect(m_hideAnimation, SIGNAL(finished()), this, SLOT(closeAfterAnimation()),
+        Qt::UniqueConnection);
     m_hideAnimation->start();
 }
 
 void SlideListView::closeAfterAnimation()
 {
-    disconnect(
-        m_hideAnimation, &QPropertyAnimation::finished, this, &SlideListView::closeAfterAnimation);
+    disconnect(m_hideAnimation, SIGNAL(finished()), this, SLOT(closeAfterAnimation()));
     QWidget::close();
     emit closeFinished();
 }

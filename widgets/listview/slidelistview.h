@@ -23,7 +23,7 @@ public:
         SlideFromLeft = 3,
         SlideFromRight = 4,
     };
-    Q_ENUM(eSlideType)
+    Q_ENUMS(eSlideType)
 
     explicit SlideListView(QWidget *parent = nullptr);
     ~SlideListView() override;

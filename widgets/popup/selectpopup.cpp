@@ -12,7 +12,7 @@
 #include <QPixmapCache>
 #include <QPropertyAnimation>
 
-#include <iterator>
+#include <type_traits>
 
 namespace {
 
@@ -66,7 +66,7 @@ void SelectPopupListView::paintEvent(QPaintEvent *)
 
     const int selected = selectedIdx();
     const int lineLength = w - lineLeftMargin() - lineRightMargin();
-    const int rows = qMin(pageCount(), int(std::size(rowHeights)));
+    const int rows = qMin(pageCount(), int(std::extent<decltype(rowHeights)>::value));
     int top = 5;
     for (int k = 0; k < rows && startIdx() + k < itemSize(); ++k) {
         const int idx = startIdx() + k;
@@ -133,7 +133,7 @@ SelectPopup::SelectPopup(QWidget *parent, int type)
     m_litView->setScrollBottomMargin(4);
     m_litView->setStartFuncKey(Qt::Key_F6);
     m_litView->setObjectName(QStringLiteral("SelectPopup::m_litView"));
-    connect(m_litView, &ListView::clicked, this, &SelectPopup::clickedListView);
+    connect(m_litView, SIGNAL(clicked(int)), this, SLOT(clickedListView(int)));
     m_litView->setSelectPixmap(QPixmap(QStringLiteral(":/ui/images/popup_press_left.png")),
         QPixmap(QStringLiteral(":/ui/images/popup_press_center.png")),
         QPixmap(QStringLiteral(":/ui/images/popup_press_right.png")));
@@ -141,19 +141,19 @@ SelectPopup::SelectPopup(QWidget *parent, int type)
     m_prevButton = createButton(QRect(193, 240, 93, 31), QStringLiteral("<"));
     m_prevButton->setIcon(QPixmap(QStringLiteral(":/ui/images/popup_button_arrow_left.png")), true);
     m_prevButton->setPressIcon(QPixmap(QStringLiteral(":/ui/images/menu_bar_arrow_left.png")));
-    connect(m_prevButton, &ImageButton::clicked, this, &SelectPopup::prevButtonClicked);
+    connect(m_prevButton, SIGNAL(clicked()), this, SLOT(prevButtonClicked()));
 
     m_nextButton = createButton(QRect(287, 240, 93, 31), QStringLiteral(">"));
     m_nextButton->setIcon(
         QPixmap(QStringLiteral(":/ui/images/popup_button_arrow_right.png")), false);
     m_nextButton->setPressIcon(QPixmap(QStringLiteral(":/ui/images/menu_bar_arrow_right.png")));
-    connect(m_nextButton, &ImageButton::clicked, this, &SelectPopup::nextButtonClicked);
+    connect(m_nextButton, SIGNAL(clicked()), this, SLOT(nextButtonClicked()));
 
     m_cancelButton = createButton(QRect(381, 240, 93, 31), tr("Cancel"));
-    connect(m_cancelButton, &ImageButton::clicked, this, &SelectPopup::reject);
+    connect(m_cancelButton, SIGNAL(clicked()), this, SLOT(reject()));
 
     m_okButton = createButton(QRect(287, 240, 93, 31), tr("OK"));
-    connect(m_okButton, &ImageButton::clicked, this, &SelectPopup::onClickOkButton);
+    connect(m_okButton, SIGNAL(clicked()), this, SLOT(onClickOkButton()));
     m_okButton->hide();
 
     m_contentsTitleFont = font();
@@ -277,10 +277,10 @@ bool SelectPopup::isVisible() const
     return m_useAnimation ? m_closing : QWidget::isVisible();
 }
 
-void SelectPopup::slideOut(void (SelectPopup::*after)())
+void SelectPopup::slideOut(const char *after)
 {
     m_showAnimation->stop();
-    connect(m_hideAnimation, &QAbstractAnimation::finished, this, after, Qt::UniqueConnection);
+    connect(m_hideAnimation, SIGNAL(finished()), this, after, Qt::UniqueConnection);
     m_hideAnimation->start();
 }
 
@@ -288,7 +288,7 @@ void SelectPopup::hide()
 {
     m_closing = true;
     if (animating())
-        slideOut(&SelectPopup::hideAfterAnimation);
+        slideOut(SLOT(hideAfterAnimation()));
     else
         QWidget::hide();
 }
@@ -296,8 +296,7 @@ void SelectPopup::hide()
 void SelectPopup::hideAfterAnimation()
 {
     m_closing = false;
-    disconnect(
-        m_hideAnimation, &QAbstractAnimation::finished, this, &SelectPopup::hideAfterAnimation);
+    disconnect(m_hideAnimation, SIGNAL(finished()), this, SLOT(hideAfterAnimation()));
     QWidget::hide();
 }
 
@@ -305,7 +304,7 @@ void SelectPopup::close()
 {
     m_closing = true;
     if (animating())
-        slideOut(&SelectPopup::closeAfterAnimation);
+        slideOut(SLOT(closeAfterAnimation()));
     else
         QWidget::close();
 }
@@ -313,8 +312,7 @@ void SelectPopup::close()
 void SelectPopup::closeAfterAnimation()
 {
     m_closing = false;
-    disconnect(
-        m_hideAnimation, &QAbstractAnimation::finished, this, &SelectPopup::closeAfterAnimation);
+    disconnect(m_hideAnimation, SIGNAL(finished()), this, SLOT(closeAfterAnimation()));
     QWidget::close();
 }
 
@@ -322,7 +320,7 @@ void SelectPopup::reject()
 {
     m_closing = true;
     if (m_useAnimation)
-        slideOut(&SelectPopup::rejectAfterAnimation);
+        slideOut(SLOT(rejectAfterAnimation()));
     else
         QDialog::reject();
 }
@@ -330,8 +328,7 @@ void SelectPopup::reject()
 void SelectPopup::rejectAfterAnimation()
 {
     m_closing = false;
-    disconnect(
-        m_hideAnimation, &QAbstractAnimation::finished, this, &SelectPopup::rejectAfterAnimation);
+    disconnect(m_hideAnimation, SIGNAL(finished()), this, SLOT(rejectAfterAnimation()));
     QDialog::reject();
 }
 
@@ -339,7 +336,7 @@ void SelectPopup::accept()
 {
     m_closing = true;
     if (m_useAnimation)
-        slideOut(&SelectPopup::acceptAfterAnimation);
+        slideOut(SLOT(acceptAfterAnimation()));
     else
         QDialog::accept();
 }
@@ -347,8 +344,7 @@ void SelectPopup::accept()
 void SelectPopup::acceptAfterAnimation()
 {
     m_closing = false;
-    disconnect(
-        m_hideAnimation, &QAbstractAnimation::finished, this, &SelectPopup::acceptAfterAnimation);
+    disconnect(m_hideAnimation, SIGNAL(finished()), this, SLOT(acceptAfterAnimation()));
     QDialog::accept();
 }
 

@@ -85,7 +85,8 @@ public slots:
     void acceptAfterAnimation();
     // With animations on: whether a slide-out is still pending.
     bool isVisible() const;
-    int exec() override;
+    // Virtual only from Qt 5 on; callers hold a SelectPopup.
+    int exec();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
@@ -104,7 +105,7 @@ private:
 
     ImageButton *createButton(const QRect &geometry, const QString &text);
     // Starts the slide-out and runs 'after' once it has finished.
-    void slideOut(void (SelectPopup::*after)());
+    void slideOut(const char *after);
     bool animating() const { return m_useAnimation && m_hideAnimation; }
 
     SelectPopupListView *m_litView = nullptr;

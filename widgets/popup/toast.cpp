@@ -1,4 +1,5 @@
 #include "toast.h"
+#include "guicompat.h"
 
 #include <QDebug>
 #include <QEventLoop>
@@ -56,9 +57,8 @@ void Toast::armTimer(int ms)
     if (!m_timer) {
         m_timer = new QTimer(this);
         m_timer->setSingleShot(true);
-        // A coarse timer may run a few seconds' notice up to 5 % long or short.
-        m_timer->setTimerType(Qt::PreciseTimer);
-        connect(m_timer, &QTimer::timeout, this, &Toast::timeout);
+        GuiCompat::makePrecise(m_timer);
+        connect(m_timer, SIGNAL(timeout()), this, SLOT(timeout()));
     }
     m_timer->stop();
     m_timer->setInterval(ms);
@@ -208,7 +208,7 @@ ToastWait::ToastWait(const QString &message, int timeout, QWidget *parent)
     , m_frameTimer(new QTimer(this))
 {
     m_frameTimer->setInterval(frameInterval);
-    connect(m_frameTimer, &QTimer::timeout, this, &ToastWait::pixmapTimeout);
+    connect(m_frameTimer, SIGNAL(timeout()), this, SLOT(pixmapTimeout()));
     m_frameTimer->start();
 }
 
