@@ -39,3 +39,5 @@ build "$top/build-qt4-arm" -DQT_QMAKE_EXECUTABLE="$sdk_arm/bin/qmake" \
 
 ctest --test-dir "$top/build-qt4" --output-on-failure --parallel "$jobs"
 ctest --test-dir "$top/build-qt4-arm" --output-on-failure --parallel "$jobs"
+
+echo "Device smoke screenshots: $top/build-qt4/device-smoke.png $top/build-qt4-arm/device-smoke.png"

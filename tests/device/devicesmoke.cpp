@@ -148,10 +148,16 @@ public:
 
     void addStep(const char *waitsFor, std::function<bool()> ready, std::function<void()> act)
     {
-        m_steps.append(Step { waitsFor, ready, act });
+        m_steps.append(Step {waitsFor, ready, act});
     }
 
-    bool succeeded() const { return m_next == m_steps.size(); }
+    // The steps left undone; the screen closes by itself once "Saved" has been shown.
+    bool succeeded() const
+    {
+        if (m_next < m_steps.size())
+            return fail(QLatin1String("the screen closed before ") + m_steps.at(m_next).waitsFor);
+        return true;
+    }
     bool hotspotIconOn() const { return m_iconOn; }
 
 public slots:
@@ -164,26 +170,31 @@ public slots:
     }
 
 private slots:
+    // A step's action may enter a modal loop (a popup, a notice), in which the polling must go
+    // on; Qt does not fire a timer again while its slot runs, so actions run on timers of their
+    // own.
     void poll()
     {
         // Emulated ARM runs are slow; a step still has a bound.
         const int boundMs = 30000;
-        if (m_next < m_steps.size() && m_steps.at(m_next).ready()) {
-            m_steps.at(m_next).act();
-            ++m_next;
+        if (m_next >= m_steps.size()) {
+            m_poll.stop();
+        } else if (m_steps.at(m_next).ready()) {
+            m_pending.append(m_steps.at(m_next++).act);
             m_waitedMs = 0;
+            QTimer::singleShot(0, this, SLOT(act()));
         } else if ((m_waitedMs += m_poll.interval()) > boundMs) {
             fail(QLatin1String("timed out waiting for ") + m_steps.at(m_next).waitsFor);
-            m_next = m_steps.size() + 1;
-        }
-        if (m_next >= m_steps.size()) {
             m_poll.stop();
             m_application->end();
         }
     }
 
+    void act() { m_pending.takeFirst()(); }
+
 private:
     QList<Step> m_steps;
+    QList<std::function<void()>> m_pending;
     BaseAppInterface *m_application;
     QTimer m_poll;
     int m_next = 0;
@@ -227,24 +238,31 @@ int main(int argc, char *argv[])
     Driver driver(application);
     QObject::connect(&core, SIGNAL(appMessageSent(QString, QString, QByteArray)), &driver,
         SLOT(appMessageSent(QString, QString, QByteArray)));
-    driver.addStep("the settings screen", [] { return visibleWidget("SettingsHotspot"); }, [] {
-        pressKey(Qt::Key_Enter, '\r'); // the switch on
-        pressKey(Qt::Key_Down);
-        pressKey(Qt::Key_Enter, '\r');
-    });
-    driver.addStep("the Frequency popup", [] { return visibleWidget("SelectPopup"); }, [] {
-        pressKey(Qt::Key_Down); // 5G
-        pressKey(Qt::Key_Enter, '\r');
-    });
-    driver.addStep("the popup to close", [] { return !visibleWidget("SelectPopup"); },
+    driver.addStep(
+        "the settings screen", [] { return visibleWidget("SettingsHotspot"); },
+        [] {
+            pressKey(Qt::Key_Enter, '\r'); // the switch on
+            pressKey(Qt::Key_Down);
+            pressKey(Qt::Key_Enter, '\r');
+        });
+    driver.addStep(
+        "the Frequency popup", [] { return visibleWidget("SelectPopup"); },
+        [] {
+            pressKey(Qt::Key_Down); // 5G
+            pressKey(Qt::Key_Enter, '\r');
+        });
+    driver.addStep(
+        "the popup to close", [] { return !visibleWidget("SelectPopup"); },
         [] { pressKey(Qt::Key_F15); }); // Save
     const QString scriptMark = core.devicePath(QLatin1String("/usr/sbin/hotspot.sh.ran"));
-    driver.addStep("the hotspot script", [&scriptMark] { return QFile::exists(scriptMark); },
+    driver.addStep(
+        "the hotspot script", [&scriptMark] { return QFile::exists(scriptMark); },
         [application] {
             application->receiveMsg(QLatin1String("wifi2ui_Hotspot(str)"),
                 AppMessage::payload(QString::fromLatin1("on")));
         });
-    driver.addStep("the hotspot indicator and \"Saved\"",
+    driver.addStep(
+        "the hotspot indicator and \"Saved\"",
         [&driver] { return driver.hotspotIconOn() && visibleWidget("Toast"); },
         [&screenshot] {
             QApplication::processEvents();
@@ -254,8 +272,8 @@ int main(int argc, char *argv[])
         });
     application->start(nullptr, nullptr);
 
-    QSettings hostapd(core.devicePath(QLatin1String("/configs/wireless/hostapd.conf")),
-        QSettings::IniFormat);
+    QSettings hostapd(
+        core.devicePath(QLatin1String("/configs/wireless/hostapd.conf")), QSettings::IniFormat);
     QSettings envinfo(core.envInfoFileName(), QSettings::IniFormat);
     bool ok = driver.succeeded();
     if (ok && hostapd.value(QLatin1String("TETHERING/hw_mode")).toString() != QLatin1String("a"))
