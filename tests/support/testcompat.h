@@ -1,7 +1,7 @@
 #pragma once
 
 // What the tests use of Qt 5 that the telephone's Qt 4.8 lacks. Every test sees this header
-// first when built against Qt 4.
+// first when built against Qt 4; under Qt 5 the tests that call its helpers include it.
 #include <QLabel>
 #include <QPixmap>
 #include <QTimer>
