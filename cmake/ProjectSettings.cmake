@@ -41,8 +41,15 @@ function(hotspot_add_test name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${HOTSPOT_QT_TEST} ${ARG_LIBS})
     if(HOTSPOT_QT4)
-        # Qt 4's QTEST_MAIN always makes a QApplication.
+        # Qt 4's QTEST_MAIN always makes a QApplication. Tests are host code: C++17, and what
+        # they use of Qt 5 comes from one compatibility header (and its <QTemporaryDir>).
         target_link_libraries(${name} PRIVATE ${HOTSPOT_QT_GUI})
+        set_target_properties(${name} PROPERTIES CXX_STANDARD 17)
+        # Qt 4's QCOMPARE compares values of one type only, never a string builder.
+        target_compile_options(${name} PRIVATE -UQT_USE_QSTRINGBUILDER)
+        target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/qt4)
+        target_compile_options(${name} PRIVATE
+            "SHELL:-include ${PROJECT_SOURCE_DIR}/tests/support/testcompat.h")
         add_test(NAME ${name} COMMAND ${name} -qws)
         hotspot_set_qws_display(${name})
         return()

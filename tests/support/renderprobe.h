@@ -16,13 +16,14 @@ protected:
     void keyReleaseEvent(QKeyEvent *e) override { releases << e->key(); }
 };
 
-// The widget and its children over a transparent background, one pixel per pixel.
-inline QImage render(QWidget *widget)
+// The widget and its children over a transparent background (or, with onScreen, over the
+// widget's own background), one pixel per pixel.
+const QWidget::RenderFlags onScreen = QWidget::DrawWindowBackground | QWidget::DrawChildren;
+inline QImage render(QWidget *widget, QWidget::RenderFlags flags = QWidget::DrawChildren)
 {
     QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(1);
     image.fill(Qt::transparent);
-    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    widget->render(&image, QPoint(), QRegion(), flags);
     return image;
 }
 

@@ -50,7 +50,7 @@ public:
     {
         const QString script = shell.path("/usr/sbin/hotspot.sh");
         writeConf(script, "#!/bin/sh\necho run >> \"$(dirname \"$0\")/runs\"\n");
-        QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
+        QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner);
     }
     int scriptRuns() const
     {
@@ -79,14 +79,27 @@ public:
     // loop, in which the action then runs. Deleting the returned watch cancels it.
     QPointer<QTimer> whenNoticeShows(std::function<void(Toast *)> action)
     {
-        auto poll = new QTimer(screen);
-        QObject::connect(poll, &QTimer::timeout, poll, [this, poll, action] {
-            if (Toast *toast = visible(false, true)) {
-                m_seen.append(toast);
-                poll->deleteLater();
-                action(toast);
+        // A timer that polls in its own timer event: Qt 4 connects no function objects.
+        struct Poll : QTimer
+        {
+            Poll(ScreenFixture *fixture, std::function<void(Toast *)> action)
+                : QTimer(fixture->screen)
+                , fixture(fixture)
+                , action(std::move(action))
+            { }
+            void timerEvent(QTimerEvent *) override
+            {
+                if (Toast *toast = fixture->visible(false, true)) {
+                    fixture->m_seen.append(toast);
+                    stop();
+                    deleteLater();
+                    action(toast);
+                }
             }
-        });
+            ScreenFixture *fixture;
+            std::function<void(Toast *)> action;
+        };
+        auto poll = new Poll(this, std::move(action));
         poll->start(1);
         return poll;
     }

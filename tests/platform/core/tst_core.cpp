@@ -22,15 +22,6 @@ public:
     void receiveMsg(const QString &, const QByteArray &) override { }
 };
 
-// Qt 4's debug stream ends each line with its separator.
-void ignoreLogLine(QtMsgType type, const char *line)
-{
-    QByteArray expected(line);
-    if (QT_VERSION < 0x050000)
-        expected.append(' ');
-    QTest::ignoreMessage(type, expected.constData());
-}
-
 } // namespace
 
 class tst_Core : public QObject
@@ -84,7 +75,7 @@ void tst_Core::languages()
     QCOMPARE(Core::languageFromCode(QStringLiteral("en")), int(Core::English));
     QCOMPARE(Core::languageFromCode(QStringLiteral("xx_XX")), -1);
     Core core;
-    ignoreLogLine(QtWarningMsg, "Core::setLanguage invalid language: 99");
+    QTest::ignoreMessage(QtWarningMsg, "Core::setLanguage invalid language: 99");
     core.setLanguage(99);
     QCOMPARE(core.language(), int(Core::English));
 
@@ -102,14 +93,10 @@ void tst_Core::languages()
     QCOMPARE(save(), QStringLiteral("Save"));
     FakeApp stranger(QStringLiteral("no_such_app"), nullptr);
     core.setLanguage(Core::Korean);
-    ignoreLogLine(QtWarningMsg,
+    QTest::ignoreMessage(QtWarningMsg,
         "Core::installTranslation no translation: \":/no_such_app/no_such_app_kr.qm\"");
     stranger.reloadLanguage();
 }
 
-#if QT_VERSION >= 0x050000
 QTEST_GUILESS_MAIN(tst_Core)
-#else
-QTEST_MAIN(tst_Core)
-#endif
 #include "tst_core.moc"

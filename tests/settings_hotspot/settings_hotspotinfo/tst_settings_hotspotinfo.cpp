@@ -1,4 +1,5 @@
 #include "screenfixture.h"
+#include "testcompat.h"
 
 #include "appmessage.h"
 #include "settings_hotspotinfo_p.h"
@@ -180,13 +181,13 @@ private slots:
         openInfo();
         key(Qt::Key_F15);
         QStringList shown;
-        QTimer::singleShot(0, m_info, [&] {
+        runSoon(m_info, [&] {
             shown << f->notice()->message();
             if (!secondAcknowledgement) {
                 QVERIFY(QMetaObject::invokeMethod(m_info, "displayResult"));
                 return;
             }
-            QTimer::singleShot(0, m_info, [&] {
+            runSoon(m_info, [&] {
                 shown << f->notice()->message();
                 QVERIFY(QMetaObject::invokeMethod(f->notice(), "timeout"));
             });

@@ -27,7 +27,9 @@ private slots:
             else if (xml.name() == QLatin1String("source"))
                 m_texts.append({context, xml.readElementText()});
         }
-        QCOMPARE(contexts, QSet<QString>({"SettingsHotspot", "SettingsHotspotInfo"}));
+        QCOMPARE(contexts,
+            QSet<QString>() << "SettingsHotspot"
+                            << "SettingsHotspotInfo");
         QVERIFY(m_texts.size() > 20);
     }
     void everyTextInEveryLanguage_data()

@@ -29,8 +29,8 @@ private slots:
         auto tail = screen.findChild<Tail *>();
         tail->setFuncButtonText(index, QStringLiteral("Key"));
         screen.show();
-        QSignalSpy clicked(tail, &Tail::clicked);
-        QSignalSpy longPress(tail, &Tail::longPress);
+        QSignalSpy clicked(tail, SIGNAL(clicked(int)));
+        QSignalSpy longPress(tail, SIGNAL(longPress(int)));
         QTest::keyClick(&screen, key);
         QCOMPARE(clicked.count(), 1);
         QCOMPARE(clicked.at(0).at(0).toInt(), index);

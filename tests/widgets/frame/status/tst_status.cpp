@@ -1,3 +1,4 @@
+#include "testcompat.h"
 #include "testshell.h"
 
 #include <QLabel>
@@ -66,7 +67,7 @@ private slots:
         QVERIFY(set(1));
         const QImage first = shown(qPrintable(label));
         QVERIFY(!first.isNull());
-        QSignalSpy changed(&s, &Status::statusInfoChanged);
+        QSignalSpy changed(&s, SIGNAL(statusInfoChanged()));
         const bool refused = shows.startsWith(QLatin1String("Status::"));
         for (int i = 0; i < 2; ++i) {
             if (refused)
@@ -116,15 +117,16 @@ private:
         const QLabel *indicator = label(name);
         return indicator->isHidden()
             ? QImage()
-            : indicator->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_ARGB32);
+            : shownPixmap(indicator).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
 
-    // A missing image matches no label, not even one that shows nothing.
+    // A missing image matches no label, not even one that shows nothing. Both sides are
+    // premultiplied, as a pixmap holds them, so that they round alike.
     static QImage resource(const QString &name)
     {
         const QImage image(":/ui/images/" + name + ".png");
         return image.isNull() ? QImage(1, 1, QImage::Format_Mono)
-                              : image.convertToFormat(QImage::Format_ARGB32);
+                              : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
 
     TestShell *m_shell = nullptr;

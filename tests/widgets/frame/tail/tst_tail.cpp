@@ -1,3 +1,4 @@
+#include "renderprobe.h"
 #include "tail.h"
 #include "testshell.h"
 
@@ -23,17 +24,17 @@ private slots:
         QVERIFY(tail.button(2)->icon().isNull());
 
         const QRgb press = QImage(QStringLiteral(":/ui/images/menu_press.png")).pixel(0, 3);
-        QSignalSpy clicked(&tail, &Tail::clicked);
+        QSignalSpy clicked(&tail, SIGNAL(clicked(int)));
         // An unlabelled button neither lights up nor clicks.
         QTest::keyPress(&tail, Qt::Key_F12);
-        QVERIFY(tail.grab().toImage().pixel(100, 4) != press);
+        QVERIFY(render(&tail, onScreen).pixel(100, 4) != press);
         QTest::keyRelease(&tail, Qt::Key_F12);
         QCOMPARE(clicked.count(), 0);
 
         QTest::keyPress(&tail, Qt::Key_F13);
-        QCOMPARE(tail.grab().toImage().pixel(196, 4), press);
+        QCOMPARE(render(&tail, onScreen).pixel(196, 4), press);
         // The highlight belongs to one paint only.
-        QVERIFY(tail.grab().toImage().pixel(196, 4) != press);
+        QVERIFY(render(&tail, onScreen).pixel(196, 4) != press);
         QTest::keyRelease(&tail, Qt::Key_F13);
         QCOMPARE(clicked.count(), 1);
     }
@@ -49,18 +50,20 @@ private slots:
         edit->setFocus();
         QTRY_VERIFY(edit->hasFocus());
         tail.setFuncButtonText(3, QStringLiteral("Clear"));
-        QSignalSpy clicked(&tail, &Tail::clicked);
+        QSignalSpy clicked(&tail, SIGNAL(clicked(int)));
 
         shell.core.setIMEStatus(IMEStatusEnglishLower, false);
         QCOMPARE(tail.button(3)->text(), QStringLiteral("Erase"));
         QTest::keyClick(&tail, Qt::Key_F14);
-        QCOMPARE(edit->text(), QStringLiteral("ab"));
+        // Qt for Embedded Linux delivers it through the window server, from the event loop.
+        QTRY_COMPARE(edit->text(), QStringLiteral("ab"));
         QCOMPARE(clicked.count(), 0);
 
         shell.core.setIMEStatus(IMEStatusOff, false);
         QCOMPARE(tail.button(3)->text(), QStringLiteral("Clear"));
         QTest::keyClick(&tail, Qt::Key_F14);
-        QCOMPARE(edit->text(), QStringLiteral("ab"));
+        // Qt for Embedded Linux delivers it through the window server, from the event loop.
+        QTRY_COMPARE(edit->text(), QStringLiteral("ab"));
         QCOMPARE(clicked.count(), 1);
         QCOMPARE(clicked.at(0).at(0).toInt(), 3);
     }

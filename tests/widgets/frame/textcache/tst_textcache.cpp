@@ -1,3 +1,4 @@
+#include "renderprobe.h"
 #include "textcache.h"
 
 #include <QFontMetrics>
@@ -35,9 +36,21 @@ QImage render(const Case &c, bool cached)
     return image;
 }
 
+// Qt 4's raster engine rounds a text blended directly and a picture of it one step apart.
+bool alike(const QImage &a, const QImage &b)
+{
+    const int tolerance = QT_VERSION < 0x050000 ? 1 : 0;
+    return a.size() == b.size() && boxWhere(a, [&](int x, int y) {
+        const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+        return qAbs(qRed(p) - qRed(q)) > tolerance || qAbs(qGreen(p) - qGreen(q)) > tolerance
+            || qAbs(qBlue(p) - qBlue(q)) > tolerance;
+    }).isNull();
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Case)
+Q_DECLARE_METATYPE(QList<Case>)
 
 // A text drawn from the cache must look exactly as drawn by QPainter, whatever was drawn
 // before it: a picture kept for one font, colour, box or set of flags must never stand in for
@@ -80,7 +93,7 @@ private slots:
         // Twice: the first time fills the cache, the second draws from it.
         for (int round = 0; round < 2; ++round) {
             for (int i = 0; i < sequence.size(); ++i) {
-                QVERIFY2(render(sequence.at(i), true) == render(sequence.at(i), false),
+                QVERIFY2(alike(render(sequence.at(i), true), render(sequence.at(i), false)),
                     qPrintable(QStringLiteral("round %1, step %2 (\"%3\")")
                                    .arg(round)
                                    .arg(i)

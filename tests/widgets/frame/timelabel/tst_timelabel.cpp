@@ -1,3 +1,4 @@
+#include "guicompat.h"
 #include "renderprobe.h"
 #include "timelabel.h"
 #include "timelabel_p.h"
@@ -43,8 +44,8 @@ private slots:
         label.setTime24Hour(true);
         label.setText(QStringLiteral("ignored"));
         label.resize(44, 24);
-        QVERIFY(QFontMetrics(font).horizontalAdvance(
-                    TimeLabelPrivate::timeText(QTime(20, 8), true, true))
+        QVERIFY(GuiCompat::textWidth(
+                    QFontMetrics(font), TimeLabelPrivate::timeText(QTime(20, 8), true, true))
             > 44);
         const QImage image = render(&label);
         const QRect ink

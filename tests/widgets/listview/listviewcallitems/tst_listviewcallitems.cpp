@@ -157,9 +157,9 @@ void tst_ListViewCallItems::presenceDisc()
     const QPoint discEdge(rowRect.x() + 49, rowRect.y() + 21);
     ListViewPresenceItem item(QString(), QString(), true);
     item.setPixmapPresc(solid({20, 20}, Qt::transparent));
-    QCOMPARE(paintRow(item).pixelColor(discEdge), QColor(Qt::white));
+    QCOMPARE(QColor(paintRow(item).pixel(discEdge)), QColor(Qt::white));
     ListViewPresenceItem bare(QString(), QString(), false);
-    QCOMPARE(paintRow(bare).pixelColor(discEdge), background);
+    QCOMPARE(QColor(paintRow(bare).pixel(discEdge)), background);
 }
 
 void tst_ListViewCallItems::historyLabels_data()

@@ -7,7 +7,7 @@
 using namespace RowCanvas;
 
 namespace {
-const int right = rowRect.right();
+const int rightEdge = rowRect.right();
 const int top = rowRect.top();
 } // namespace
 
@@ -32,9 +32,9 @@ void tst_ListViewItems::selectValueIsElidedLabelIsNot()
     const QImage x = paintRow(endsX);
     const QImage y = paintRow(endsY);
 
-    const QRect valueArea(right - 248, top, 206, rowRect.height());
+    const QRect valueArea(rightEdge - 248, top, 206, rowRect.height());
     const QRect value = changed(y, valueArea);
-    QVERIFY(value.left() >= right - 248 && value.right() >= right - 46);
+    QVERIFY(value.left() >= rightEdge - 248 && value.right() >= rightEdge - 46);
     // Elided, both end in the same ellipsis.
     QCOMPARE(changed(x, valueArea, y), QRect());
     // The label is clipped to its 216 pixels, never shortened with an ellipsis.

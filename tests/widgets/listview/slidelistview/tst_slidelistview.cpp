@@ -36,9 +36,9 @@ void tst_SlideListView::slides()
     list->setSlideType(SlideListView::eSlideType(type));
     list->setGeometry(0, 36, 480, 200);
     list->setUseAnimation(true);
-    QSignalSpy shown(list, &SlideListView::showFinished);
-    QSignalSpy hiddenSpy(list, &SlideListView::hideFinished);
-    QSignalSpy closed(list, &SlideListView::closeFinished);
+    QSignalSpy shown(list, SIGNAL(showFinished()));
+    QSignalSpy hiddenSpy(list, SIGNAL(hideFinished()));
+    QSignalSpy closed(list, SIGNAL(closeFinished()));
     // Each slide is run to its end at once instead of waiting for it.
     auto finish = [list] {
         for (QPropertyAnimation *animation : list->findChildren<QPropertyAnimation *>()) {

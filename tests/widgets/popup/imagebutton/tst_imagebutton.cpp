@@ -18,7 +18,7 @@ private slots:
         button->resize(110, 32);
         button->setText(QStringLiteral("OK"));
         const QImage normal = render(button);
-        QSignalSpy clicked(button, &ImageButton::clicked);
+        QSignalSpy clicked(button, SIGNAL(clicked()));
         QTest::keyPress(button, Qt::Key_Enter);
         QVERIFY(render(button) != normal);
         QCOMPARE(clicked.count(), 0);

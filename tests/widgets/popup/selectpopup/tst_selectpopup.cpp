@@ -1,5 +1,6 @@
 #include "imagebutton.h"
 #include "selectpopup.h"
+#include "testcompat.h"
 #include "testshell.h"
 
 #include <QtTest>
@@ -40,7 +41,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, result);
         QFETCH(int, selected);
-        QTimer::singleShot(0, m_popup, [&] {
+        runSoon(m_popup, [&] {
             m_popup->listView()->setSelectedIdx(2);
             QTest::keyClick(m_popup->listView(), Qt::Key(key));
         });
@@ -52,7 +53,7 @@ private slots:
     void releaseWithoutPressIsIgnored()
     {
         bool stillOpen = false;
-        QTimer::singleShot(0, m_popup, [&] {
+        runSoon(m_popup, [&] {
             // The release of the key that opened the popup must not turn the page.
             QTest::keyRelease(m_popup->listView(), Qt::Key_F14);
             stillOpen = m_popup->QWidget::isVisible() && m_popup->listView()->startIdx() == 0;
@@ -67,9 +68,9 @@ private slots:
     void multipleCheck()
     {
         m_popup->setMultipleCheck(true);
-        QSignalSpy clicked(m_popup, &SelectPopup::clicked);
+        QSignalSpy clicked(m_popup, SIGNAL(clicked(int)));
         bool openAfterClicks = false;
-        QTimer::singleShot(0, m_popup, [&] {
+        runSoon(m_popup, [&] {
             QTest::keyClick(m_popup->listView(), Qt::Key_F6);
             QTest::keyClick(m_popup->listView(), Qt::Key_F8);
             openAfterClicks = m_popup->QWidget::isVisible();
