@@ -106,10 +106,12 @@ void tst_Simulator::scriptDrivesKeysMessagesAndTheService()
     // opens the frequency popup, whose modal loop ends with Back; F15 saves, and the service's
     // answer comes through the sender.
     const QString script
-        = writeScript("screenshot start.png\nkey Back\nscreenshot idle.png\nkey OK\nwait 100\n"
-                      "key OK\nkey Down\nkey OK\nwait 300\nscreenshot popup.png\n"
-                      "key Back\nwait 300\nkey F15\nwait 1000\nscreenshot saved.png\n"
-                      "msg idle updateHotspotIcon(bool) 0\nscreenshot hidden.png\n"
+        = writeScript("screenshot start.png\nkey Back\nscreenshot idle.png\nkey OK\n"
+                      "until shown SettingsHotspot 5000\nkey OK\nkey Down\nkey OK\n"
+                      "until shown SelectPopup 5000\nscreenshot popup.png\nkey Back\n"
+                      "until hidden SelectPopup 5000\nkey F15\nuntil shown Toast 10000\n"
+                      "screenshot saved.png\nmsg idle updateHotspotIcon(bool) 0\n"
+                      "screenshot hidden.png\n"
                       "window-screenshot window.png\nquit\n");
     QCOMPARE(run({"--script", script, "--screenshots", "shots"}), 0);
     const QImage start = shot(QStringLiteral("shots/start.png"));
@@ -139,6 +141,8 @@ void tst_Simulator::scriptErrorNamesTheLine_data()
     QTest::newRow("before running") << QByteArray("wait 10\nkey Nope\n") << "line 2: unknown key";
     QTest::newRow("while running")
         << QByteArray("wait 10\n\nstart\n") << "line 3: the application is running already";
+    QTest::newRow("nothing shows in time")
+        << QByteArray("until shown SelectPopup 20\n") << "line 1: no SelectPopup shown after 20 ms";
     QTest::newRow("refused by the service")
         << QByteArray("station clear\nstation remove\n") << "line 2: there is no station";
 }
