@@ -30,8 +30,6 @@ const char fontFamily[] = "DejaVu Sans Condensed";
 const int maxChannelDifference = 24;
 const double maxDifferentShare = 0.001;
 
-const char toolStandIn[] = "#!/bin/sh\n[ \"$1\" = all_sta ] && cat \"${0%/*}/stations\"\nexit 0\n";
-
 QString slug(const QString &title)
 {
     QString name = title.toLower();
@@ -210,9 +208,7 @@ void tst_Baselines::screens()
     const QString scene = QLatin1String(QTest::currentDataTag());
     const bool stations = scene == QLatin1String("devices-with-stations");
     if (scene.startsWith(QLatin1String("devices"))) {
-        const QString tool = f->shell.path(QStringLiteral("/usr/sbin/hostapd_cli"));
-        f->writeConf(tool, toolStandIn);
-        QFile::setPermissions(tool, QFile::permissions(tool) | QFileDevice::ExeOwner);
+        f->installStandIn(QStringLiteral("hostapd_cli"));
         f->writeConf(f->shell.path(QStringLiteral("/usr/sbin/stations")),
             stations ? "Selected interface 'wlan1'\n3c:28:6d:11:22:33\nflags=[AUTH][ASSOC]\n"
                        "a4:5e:60:de:ad:01\nflags=[AUTH][ASSOC]\nf0:9f:c2:00:00:0a\n"

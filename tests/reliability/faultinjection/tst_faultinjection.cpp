@@ -24,17 +24,6 @@ QByteArray bytesOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-// A stand-in of ../stand-ins in the device's /usr/sbin.
-void installStandIn(const QString &path, bool executable = true)
-{
-    QFile::remove(path);
-    QDir().mkpath(QFileInfo(path).path());
-    QVERIFY(QFile::copy(QStringLiteral(STAND_INS "/") + QFileInfo(path).fileName(), path));
-    QVERIFY(QFile::setPermissions(path,
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner
-            | (executable ? QFileDevice::ExeOwner : QFileDevice::Permissions())));
-}
-
 // Programs the stand-ins started, by the process ids they wrote down.
 QList<qint64> recordedPids(const QString &file)
 {
@@ -190,7 +179,7 @@ void tst_FaultInjection::saveFailsAtOnce()
     QFETCH(QString, script);
     const QByteArray confBefore = bytesOf(f->hostapdConf());
     if (script != QLatin1String("missing"))
-        installStandIn(sbin(QStringLiteral("hotspot.sh")), script == QLatin1String("present"));
+        f->installStandIn("hotspot.sh", script == QLatin1String("present"));
     if (!blocked.isEmpty()) {
         QVERIFY(QFile::remove(f->shell.path(blocked)));
         QVERIFY(QDir().mkpath(f->shell.path(blocked)));
@@ -261,7 +250,7 @@ void tst_FaultInjection::scriptFailsLater_data()
 void tst_FaultInjection::scriptFailsLater()
 {
     QFETCH(QByteArray, mode);
-    installStandIn(sbin(QStringLiteral("hotspot.sh")));
+    f->installRecorder();
     f->writeConf(sbin(QStringLiteral("hotspot.mode")), mode);
     openAndEdit();
     QElapsedTimer saving;
@@ -333,7 +322,7 @@ void tst_FaultInjection::brokenStationQuery()
     QFETCH(QStringList, rowsAfter);
     const QString tool = sbin(QStringLiteral("hostapd_cli"));
     const QString pidFile = sbin(QStringLiteral("pids"));
-    installStandIn(tool);
+    f->installStandIn("hostapd_cli");
     f->writeConf(sbin(QStringLiteral("stations")), twoStations);
     m_info = f->screen->findChild<SettingsHotspotInfo *>();
     m_info->show();
@@ -342,7 +331,7 @@ void tst_FaultInjection::brokenStationQuery()
     if (fault == QLatin1String("missing"))
         QVERIFY(QFile::remove(tool));
     else if (fault == QLatin1String("not executable"))
-        installStandIn(tool, false);
+        f->installStandIn("hostapd_cli", false);
     else
         f->writeConf(sbin(fault.section('=', 0, 0)), fault.section('=', 1).toLatin1());
     if (fault == QLatin1String("query.mode=fail"))
@@ -372,7 +361,7 @@ void tst_FaultInjection::brokenStationQuery()
     QCOMPARE(TestHooks::guarding(m_info), disconnect);
 
     // The tool works again.
-    installStandIn(tool);
+    f->installStandIn("hostapd_cli");
     QFile::remove(sbin(fault.section('=', 0, 0)));
     if (disconnect) {
         TestHooks::guard(m_info)->stop();
