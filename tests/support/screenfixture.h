@@ -44,6 +44,18 @@ public:
     {
         return QSettings(file, QSettings::IniFormat).value(key);
     }
+    static QByteArray bytesOf(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    static QStringList rowTexts(const ListView *list)
+    {
+        QStringList texts;
+        for (int idx = 0; idx < list->itemSize(); ++idx)
+            texts << list->item(idx)->text();
+        return texts;
+    }
 
     // A stand-in of an outside program (tests/reliability/stand-ins) in the device's
     // /usr/sbin, runnable or not.

@@ -18,6 +18,7 @@
 #include "toast.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QKeySequence>
@@ -120,13 +121,6 @@ void collectLog(QtMsgType type, const QMessageLogContext &, const QString &text)
 QString keyName(int key)
 {
     return QKeySequence(key).toString(QKeySequence::PortableText);
-}
-
-// Commands and payloads may hold any bytes: shown as hex, long ones cut.
-QString shown(const QByteArray &data)
-{
-    return QString::fromLatin1(data.left(24).toHex())
-        + (data.size() > 24 ? QStringLiteral("...(%1)").arg(data.size()) : QString());
 }
 
 } // namespace
@@ -353,16 +347,30 @@ private:
         if (release)
             sendKey(key.key, QLatin1String(key.text), false);
     }
+    // Commands and payloads may hold any bytes: logged as hex, cut short.
     void message(BaseAppInterface *target, const QString &command, const QByteArray &payload)
     {
         note(QStringLiteral("message to %1: %2 %3")
-                 .arg(target == info() ? "devices" : "settings", shown(command.toUtf8()),
-                     shown(payload)));
+                 .arg(target == info() ? "devices" : "settings",
+                     QString::fromLatin1(command.toUtf8().left(24).toHex()),
+                     QString::fromLatin1(payload.left(24).toHex())));
         target->receiveMsg(command, payload);
     }
-    // Fires one of the running timers as Qt would: stopped, then its slot.
-    bool fire(const QVector<QPair<QObject *, QTimer *>> &armed, const char *slot)
+    // Fires one of the running guard timers, or of the notices' timers, as Qt would: stopped,
+    // then its slot.
+    bool fire(bool guards)
     {
+        QVector<QPair<QObject *, QTimer *>> armed;
+        if (guards && TestHooks::guarding(screen()))
+            armed.append({screen(), TestHooks::guard(screen())});
+        if (guards && TestHooks::guarding(info()))
+            armed.append({info(), TestHooks::guard(info())});
+        for (Toast *toast : guards ? QList<Toast *>() : screen()->findChildren<Toast *>()) {
+            for (QTimer *timer : toast->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly))
+                if (timer->isSingleShot() && timer->isActive())
+                    armed.append({toast, timer});
+        }
+        const char *slot = guards ? "displayResult" : "timeout";
         note(QStringLiteral("%1 (%2 running)").arg(slot).arg(armed.size()));
         if (armed.isEmpty())
             return false;
@@ -371,26 +379,6 @@ private:
         if (!QMetaObject::invokeMethod(chosen.first, slot))
             check({QStringLiteral("the slot %1 is gone").arg(slot)});
         return true;
-    }
-    bool fireGuard()
-    {
-        QVector<QPair<QObject *, QTimer *>> armed;
-        if (TestHooks::guarding(screen()))
-            armed.append({screen(), TestHooks::guard(screen())});
-        if (TestHooks::guarding(info()))
-            armed.append({info(), TestHooks::guard(info())});
-        return fire(armed, "displayResult");
-    }
-    bool fireToast()
-    {
-        QVector<QPair<QObject *, QTimer *>> armed;
-        for (Toast *toast : screen()->findChildren<Toast *>()) {
-            for (QTimer *timer :
-                toast->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly))
-                if (timer->isSingleShot() && timer->isActive())
-                    armed.append({toast, timer});
-        }
-        return fire(armed, "timeout");
     }
     // Starts, ends and hides of either screen: 'what' 0, 1 or 2.
     void lifecycle(BaseAppInterface *application, QWidget *widget, int what)
@@ -568,7 +556,7 @@ private:
                 message(saving || percent(50) ? static_cast<BaseAppInterface *>(screen()) : info(),
                     saving ? "wifi2ui_Hotspot(str)" : "wifi2ui_Hotspot_release_ack(str)", payload);
             }},
-        {"guard fired", 3, [this] { fireGuard(); }}, {"notice expired", 5, [this] { fireToast(); }},
+        {"guard fired", 3, [this] { fire(true); }}, {"notice expired", 5, [this] { fire(false); }},
         {"program change", 5,
             [this] { // the programs come and go, fail, hang, flood and print garbage
                 const char *what = pick({"hotspot.sh", "hostapd_cli", "hotspot.mode",
@@ -622,7 +610,7 @@ private:
                 sendKey(m_releaseFirst, QString(), true);
             }},
         {"unwind", 0, [this] {
-             if (below(5) < 2 && fireToast())
+             if (below(5) < 2 && fire(false))
                  return;
              note("unwind");
              if (percent(75)) {
@@ -634,7 +622,6 @@ private:
          }}};
 };
 
-// hotspot_soak [--events N] [--seed N] [--report-every N] [--plugin FILE]
 int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -642,28 +629,26 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // Screens close and open again all the time; only the soak ends the run.
     application.setQuitOnLastWindowClosed(false);
-    QMap<QString, QString> options {{"--events", "20000"}, {"--seed", "1"},
-        {"--report-every", "0"}, {"--plugin", SOAK_PLUGIN_FILE}};
-    const QStringList arguments = QCoreApplication::arguments();
-    bool ok[4] = {arguments.size() % 2 == 1};
-    for (int idx = 1; ok[0] && idx + 1 < arguments.size(); idx += 2) {
-        ok[0] = options.contains(arguments.at(idx));
-        options[arguments.at(idx)] = arguments.at(idx + 1);
-    }
-    const qint64 events = options["--events"].toLongLong(&ok[1]);
+    QCommandLineParser parser;
+    parser.addOptions({{"events", "Number of events.", "n", "20000"},
+        {"seed", "Seed of the event stream.", "n", "1"},
+        {"plugin", "The plug-in to load.", "file", SOAK_PLUGIN_FILE},
+        {"report-every", "Print progress every <n> events.", "n", "0"}});
+    parser.process(application);
+    bool ok[3] = {};
+    const qint64 events = parser.value("events").toLongLong(&ok[0]);
     Core core;
     Status status;
     core.setStatusWidget(&status);
-    Soak soak(events, options["--seed"].toULongLong(&ok[2]),
-        options["--report-every"].toLongLong(&ok[3]));
-    if (!std::all_of(ok, ok + 4, [](bool b) { return b; }) || events < 1 || !soak.plant()) {
-        std::fprintf(stderr,
-            "usage: hotspot_soak [--events N] [--seed N] [--report-every N] [--plugin FILE]\n");
+    Soak soak(events, parser.value("seed").toULongLong(&ok[1]),
+        parser.value("report-every").toLongLong(&ok[2]));
+    if (!ok[0] || events < 1 || !ok[1] || !ok[2] || !soak.plant()) {
+        std::fprintf(stderr, "soak: bad arguments or no temporary device root\n");
         return 2;
     }
     core.setDeviceRoot(soak.root());
     qInstallMessageHandler(collectLog);
-    QTimer::singleShot(0, &soak, [&] { soak.begin(options["--plugin"]); });
+    QTimer::singleShot(0, &soak, [&] { soak.begin(parser.value("plugin")); });
     const int result = application.exec();
     qInstallMessageHandler(nullptr);
     return result;
