@@ -137,6 +137,7 @@ public:
 
     QString root() const { return m_root.path(); }
 
+    // Plants the device files and the stand-ins under a new device root.
     bool plant()
     {
         bool ok = m_root.isValid() && QDir(root()).mkpath("usr/sbin");
@@ -169,13 +170,6 @@ public:
     }
 
 private:
-    struct Action
-    {
-        const char *name;
-        int weight;
-        std::function<void()> perform;
-    };
-
     // A number from 0 to n - 1, drawn from the one seeded stream.
     int below(int n) { return n < 1 ? 0 : int(m_random() % quint64(n)); }
     bool percent(int p) { return below(100) < p; }
@@ -185,10 +179,10 @@ private:
     }
     template<typename Table> int weighted(const Table &table)
     {
-        int total = 0;
+        int draw = 0;
         for (const auto &entry : table)
-            total += entry.weight;
-        int draw = below(total);
+            draw += entry.weight;
+        draw = below(draw);
         int idx = 0;
         for (; draw >= table[idx].weight; ++idx)
             draw -= table[idx].weight;
@@ -204,9 +198,8 @@ private:
     // Letters, shell punctuation, a Hangul syllable (which names refuse) and an emoji.
     QString randomText()
     {
-        static const QString alphabet
-            = QString::fromUtf8("abcdefghijklmnopqrstuvwxyz0123456789 \"'$;`\\|&<>(){}*#%")
-            + QChar(0xAC00);
+        static const QString alphabet = QString::fromUtf8(
+            "abcdefghijklmnopqrstuvwxyz0123456789 \"'$;`\\|&<>(){}*#%\xea\xb0\x80");
         QString text;
         for (int length = 1 + below(3); length > 0; --length) {
             const int idx = below(alphabet.size() + 1);
@@ -215,19 +208,19 @@ private:
         }
         return text;
     }
-    // Texts a result or acknowledgement might carry, among them ones a shell would run.
+    // Texts a result or acknowledgement might carry, among them ones a shell would run, and
+    // any UTF-16 units, lone surrogates and NUL included.
     QString randomWord()
     {
-        if (percent(20)) {
-            QString text; // any UTF-16 units, lone surrogates and NUL included
-            for (int length = below(24); length > 0; --length)
-                text.append(QChar(ushort(below(0x10000))));
-            return text;
-        }
-        return pick<QString>({"on", "on", "success", "success", "off", "fail", "ON", " on", "",
-                                 "invalid_passphrase", QString(5000, 'x'), "aa:bb:cc:dd:ee:ff",
-                                 "$(touch %1)", "; touch %1 #", "`touch %1`"})
-            .replace("%1", m_canary);
+        QString text;
+        for (int length = percent(20) ? below(24) : 0; length > 0; --length)
+            text.append(QChar(ushort(below(0x10000))));
+        return !text.isEmpty()
+            ? text
+            : pick<QString>({"on", "on", "success", "success", "off", "fail", "ON", " on", "",
+                                "invalid_passphrase", QString(5000, 'x'), "aa:bb:cc:dd:ee:ff",
+                                "$(touch %1)", "; touch %1 #", "`touch %1`"})
+                  .replace("%1", m_canary);
     }
     // Well formed, truncated, of the wrong type, claiming more than it holds, or random bytes.
     QByteArray randomPayload()
@@ -245,14 +238,15 @@ private:
         if (percent(15))
             return bytes(below(2048));
         QByteArray output = percent(80) ? "Selected interface 'wlan1'\n" : "";
+        const QByteArray canary = QFile::encodeName(m_canary);
         for (int station = below(9); station > 0; --station) {
             QByteArray address
                 = QByteArray::number(qulonglong(m_random() | (1ULL << 60)), 16).right(12);
             for (int colon = 10; colon > 0; colon -= 2)
                 address.insert(colon, ':');
             output += (percent(30) ? address.toUpper() : address) + "\nflags=[AUTH][ASSOC]\n"
-                + pick<QByteArray>({"", "", " ; touch " + QFile::encodeName(m_canary) + '\n',
-                    "$(touch " + QFile::encodeName(m_canary) + "):00:00:00:00:00\n"});
+                + pick<QByteArray>({"", "", " ; touch " + canary + '\n',
+                    "$(touch " + canary + "):00:00:00:00:00\n"});
         }
         return output;
     }
@@ -313,7 +307,6 @@ private:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             check(ScreenInvariants::checkPileUp(screen(), 0));
         }
-
         // The shell starts the application first of all; a key is rarely held past its long
         // press.
         const int action = m_depth > maxNesting ? Unwind
@@ -366,7 +359,8 @@ private:
         if (guards && TestHooks::guarding(info()))
             armed.append({info(), TestHooks::guard(info())});
         for (Toast *toast : guards ? QList<Toast *>() : screen()->findChildren<Toast *>()) {
-            for (QTimer *timer : toast->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly))
+            for (QTimer *timer :
+                toast->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly))
                 if (timer->isSingleShot() && timer->isActive())
                     armed.append({toast, timer});
         }
@@ -516,21 +510,25 @@ private:
     bool m_draining = false;
     QElapsedTimer m_clock;
 
+    // The events, each with its weight; the last three are drawn only as the steps choose.
+    struct Action
+    {
+        int weight;
+        std::function<void()> perform;
+    };
     enum { Start = 5, Idle = 15, LongHold = 16, Unwind = 17 };
-    const std::vector<Action> m_actions = {{"key tap", 34, [this] { keyAction(true, true); }},
-        {"key press", 4, [this] { keyAction(true, false); }},
-        {"stray release", 2, [this] { keyAction(false, true); }},
-        {"key release", 4,
-            [this] {
+    const std::vector<Action> m_actions = {{34, [this] { keyAction(true, true); }},
+        {4, [this] { keyAction(true, false); }}, {2, [this] { keyAction(false, true); }},
+        {4,
+            [this] { // a held key let go
                 note(QStringLiteral("release one of %1 held").arg(m_held.size()));
                 if (!m_held.isEmpty())
                     sendKey(m_held.takeAt(below(m_held.size())), QString(), false);
             }},
-        {"typed text", 8, [this] { tap(0, randomText()); }},
-        {"start", 3, [this] { lifecycle(screen(), screen(), 0); }},
-        {"end or hide", 2, [this] { lifecycle(screen(), screen(), 1 + below(2)); }},
-        {"devices", 3, [this] { lifecycle(info(), info(), below(3)); }},
-        {"message", 9,
+        {8, [this] { tap(0, randomText()); }}, {3, [this] { lifecycle(screen(), screen(), 0); }},
+        {2, [this] { lifecycle(screen(), screen(), 1 + below(2)); }},
+        {3, [this] { lifecycle(info(), info(), below(3)); }},
+        {9,
             [this] { // the commands the screens know, near misses of them and garbage
                 BaseAppInterface *target
                     = percent(70) ? static_cast<BaseAppInterface *>(screen()) : info();
@@ -543,7 +541,7 @@ private:
                     theCore->setLanguage(below(Core::LanguageCount));
                 message(target, command, randomPayload());
             }},
-        {"answer", 5,
+        {5,
             [this] { // the answer a waiting screen expects, or a failure, or garbage
                 const bool saving = TestHooks::guarding(screen())
                     || (!TestHooks::guarding(info()) && percent(20));
@@ -556,16 +554,17 @@ private:
                 message(saving || percent(50) ? static_cast<BaseAppInterface *>(screen()) : info(),
                     saving ? "wifi2ui_Hotspot(str)" : "wifi2ui_Hotspot_release_ack(str)", payload);
             }},
-        {"guard fired", 3, [this] { fire(true); }}, {"notice expired", 5, [this] { fire(false); }},
-        {"program change", 5,
+        {3, [this] { fire(true); }}, {5, [this] { fire(false); }},
+        {5,
             [this] { // the programs come and go, fail, hang, flood and print garbage
-                const char *what = pick({"hotspot.sh", "hostapd_cli", "hotspot.mode",
-                    "deny.mode", "query.mode", "query.mode", "stations"});
+                const char *what = pick({"hotspot.sh", "hostapd_cli", "hotspot.mode", "deny.mode",
+                    "query.mode", "query.mode", "stations"});
                 const int state = pick({0, 0, 0, 0, 1, 2});
                 // A script that never ends would outlive the soak; a control tool is stopped.
                 const QByteArray mode = what[0] == 'h' ? pick<QByteArray>({"quick", "fail", "slow"})
-                    : what[0] == 'd' ? pick<QByteArray>({"quick", "fail", "hang"})
-                                     : pick<QByteArray>({"", "", "fail", "huge", "endless", "hang"});
+                    : what[0] == 'd'
+                    ? pick<QByteArray>({"quick", "fail", "hang"})
+                    : pick<QByteArray>({"", "", "fail", "stderr", "huge", "endless", "hang"});
                 note(QStringLiteral("%1 %2 %3").arg(what).arg(state).arg(QString(mode)));
                 if (what[0] == 's')
                     writeSbin(what, stationOutput());
@@ -574,7 +573,7 @@ private:
                 else
                     setProgram(what, state);
             }},
-        {"shell state", 2,
+        {2,
             [this] { // the shell's input method, calls and menus
                 const int what = below(4);
                 const bool on = percent(40);
@@ -588,7 +587,7 @@ private:
                 else
                     theCore->setMenuVisible(on);
             }},
-        {"scenario", 6,
+        {6,
             [this] { // short purposeful sequences, so that saves, answers and disconnects happen
                 note("scenario");
                 if (percent(60)) {
@@ -601,15 +600,15 @@ private:
                 }
                 tap(Qt::Key_F15);
             }},
-        {"idle", 3, [this] { note("idle"); }},
-        {"long hold", 0,
-            [this] {
+        {3, [this] { note("idle"); }},
+        {0,
+            [this] { // a key held past its long press, let go by the next step
                 m_releaseFirst
                     = pick({Qt::Key_F11, Qt::Key_F14, Qt::Key_F15, Qt::Key_Enter, Qt::Key_Up});
                 note("hold " + keyName(m_releaseFirst));
                 sendKey(m_releaseFirst, QString(), true);
             }},
-        {"unwind", 0, [this] {
+        {0, [this] { // too deep: close what is open
              if (below(5) < 2 && fire(false))
                  return;
              note("unwind");
