@@ -121,8 +121,9 @@ private slots:
         f->tap(Qt::Key_Enter);
         f->softKey(4);
         QTRY_COMPARE(f->scriptRuns(), 1);
-        QCOMPARE(bytesOf(f->hostapdConf()), conf);
-        QCOMPARE(bytesOf(f->envFile()), QByteArray("[HOTSPOT]\r\nHOTSPOT=false\r\n"));
+        QCOMPARE(ScreenFixture::bytesOf(f->hostapdConf()), conf);
+        QCOMPARE(
+            ScreenFixture::bytesOf(f->envFile()), QByteArray("[HOTSPOT]\r\nHOTSPOT=false\r\n"));
     }
     void validation_data()
     {
@@ -342,11 +343,6 @@ private:
     QString choices() const
     {
         return f->frequency()->selectedText() + ' ' + f->mode()->selectedText();
-    }
-    static QByteArray bytesOf(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QString storedSwitch() const { return f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(); }
     QStringList m_notices;

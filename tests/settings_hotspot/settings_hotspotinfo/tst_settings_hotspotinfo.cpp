@@ -79,15 +79,19 @@ private slots:
     {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("row");
-        QTest::newRow("no station") << "empty" << "There is no connected device";
-        QTest::newRow("error, exit code 0") << "stderr" << "The hotspot is not answering";
-        QTest::newRow("hang") << "hang" << "The hotspot is not answering";
+        QTest::newRow("no station") << "empty"
+                                    << "There is no connected device";
+        QTest::newRow("error, exit code 0") << "stderr"
+                                            << "The hotspot is not answering";
+        QTest::newRow("hang") << "hang"
+                              << "The hotspot is not answering";
     }
     void emptyOrFailedQuery()
     {
         QFETCH(QString, mode);
         QFETCH(QString, row);
-        write(mode == "empty" ? "stations" : "query.mode", mode == "empty" ? QByteArray() : mode.toLatin1());
+        write(mode == "empty" ? "stations" : "query.mode",
+            mode == "empty" ? QByteArray() : mode.toLatin1());
         m_info->show();
         if (mode == "hang") {
             QTRY_COMPARE(calls().size(), 1);
@@ -209,13 +213,7 @@ private:
         file.open(QIODevice::ReadOnly);
         return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
-    QStringList rows() const
-    {
-        QStringList texts;
-        for (int i = 0; i < list()->itemSize(); ++i)
-            texts << list()->item(i)->text();
-        return texts;
-    }
+    QStringList rows() const { return ScreenFixture::rowTexts(list()); }
     void openInfo()
     {
         m_info->show();
