@@ -18,11 +18,9 @@ bool shownAtRest(const QString &className)
     const QWidgetList widgets = QApplication::allWidgets();
     return std::any_of(widgets.cbegin(), widgets.cend(), [&](const QWidget *widget) {
         const auto animations = widget->findChildren<QAbstractAnimation *>();
-        return widget->isVisible()
-            && QLatin1String(widget->metaObject()->className()) == className
-            && std::none_of(animations.cbegin(), animations.cend(), [](QAbstractAnimation *a) {
-                   return a->state() == QAbstractAnimation::Running;
-               });
+        return widget->isVisible() && QLatin1String(widget->metaObject()->className()) == className
+            && std::none_of(animations.cbegin(), animations.cend(),
+                [](QAbstractAnimation *a) { return a->state() == QAbstractAnimation::Running; });
     });
 }
 

@@ -93,9 +93,10 @@ private slots:
         QTest::addColumn<QString>("blocked");
         QTest::addColumn<QString>("script");
         // Permission bits do not stop root; a folder where the file should be stops everyone.
-        QTest::newRow("configuration file is a folder")
-            << "/configs/wireless/hostapd.conf" << "present";
-        QTest::newRow("switch file is a folder") << "/configs/envinfo.ini" << "present";
+        QTest::newRow("configuration file is a folder") << "/configs/wireless/hostapd.conf"
+                                                        << "present";
+        QTest::newRow("switch file is a folder") << "/configs/envinfo.ini"
+                                                 << "present";
         QTest::newRow("script missing") << QString() << "missing";
         QTest::newRow("script not executable") << QString() << "not executable";
     }
@@ -210,7 +211,8 @@ private slots:
         QTest::newRow("query: never ends") << "query.mode=hang" << false << twoRows;
         QTest::newRow("query: fails with an error") << "query.mode=fail" << false << failed;
         // Far more than any station list: the tool is stopped, and the shell does not grow.
-        QTest::newRow("query: megabytes of attribute lines") << "query.mode=huge" << false << failed;
+        QTest::newRow("query: megabytes of attribute lines")
+            << "query.mode=huge" << false << failed;
         QTest::newRow("query: one endless line") << "query.mode=endless" << false << failed;
         QTest::newRow("disconnect: tool missing") << "missing" << true << twoRows;
         QTest::newRow("disconnect: never ends") << "deny.mode=hang" << true << twoRows;
@@ -297,10 +299,10 @@ private:
         QVERIFY(f->screen->isVisible() && f->useHotspot()->isChecked());
         QCOMPARE(f->ssid()->editText(), QLatin1String(editedSsid));
         QCOMPARE(f->password()->editText(), QLatin1String(editedPassword));
-        const QList<QPair<QString, QString>> foreign = {{"RADIO/country_code", "DE"},
-            {"STATION/ssid", "Home"}, {"STATION/wpa_passphrase", "pa;ss, word"},
-            {"TETHERING/channel", "6"}, {"TETHERING/interface", "wlan1"},
-            {"DISPLAY/Brightness", "7"}};
+        const QList<QPair<QString, QString>> foreign
+            = {{"RADIO/country_code", "DE"}, {"STATION/ssid", "Home"},
+                {"STATION/wpa_passphrase", "pa;ss, word"}, {"TETHERING/channel", "6"},
+                {"TETHERING/interface", "wlan1"}, {"DISPLAY/Brightness", "7"}};
         for (const auto &key : foreign) {
             const QString file = key.first.startsWith("DISPLAY") ? f->envFile() : f->hostapdConf();
             // A file replaced by a folder has nothing to lose.

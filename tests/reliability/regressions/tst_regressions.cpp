@@ -143,7 +143,8 @@ private slots:
         QVERIFY(TestHooks::guarding(f->screen));
         QTRY_COMPARE(f->scriptRuns(), 1);
         QCOMPARE(f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), QStringLiteral("true"));
-        QCOMPARE(f->stored(f->hostapdConf(), "TETHERING/ssid").toString(), QStringLiteral("Office"));
+        QCOMPARE(
+            f->stored(f->hostapdConf(), "TETHERING/ssid").toString(), QStringLiteral("Office"));
     }
 
     // The editor took the row's geometry as last painted: placed before the paint of a row new on
@@ -152,8 +153,8 @@ private slots:
     {
         ListView list;
         for (int idx = 0; idx < 7; ++idx)
-            list.addItem(
-                new ListViewLineEditItem(QStringLiteral("Row %1").arg(idx), QStringLiteral("text")));
+            list.addItem(new ListViewLineEditItem(
+                QStringLiteral("Row %1").arg(idx), QStringLiteral("text")));
         list.resize(480, 208);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
