@@ -69,6 +69,7 @@ const struct
     {"type", ScriptCommand::Type},
     {"msg", ScriptCommand::Message},
     {"wait", ScriptCommand::Wait},
+    {"until", ScriptCommand::Until},
     {"screenshot", ScriptCommand::Screenshot},
     {"window-screenshot", ScriptCommand::WindowScreenshot},
     {"language", ScriptCommand::Language},
@@ -223,6 +224,16 @@ bool ScriptParser::parseLine(const QString &line, int number)
         if (!parseMilliseconds(tokens.first(), &command.milliseconds))
             return fail(number, QStringLiteral("\"%1\" is not a time in ms").arg(tokens.first()));
         break;
+    case ScriptCommand::Until:
+        if (!expectArguments(3, "until shown|hidden CLASS MS"))
+            return false;
+        command.shown = tokens.at(0) == QLatin1String("shown");
+        command.text = tokens.at(1);
+        if (!command.shown && tokens.at(0) != QLatin1String("hidden"))
+            return fail(number, QStringLiteral("usage: until shown|hidden CLASS MS"));
+        if (!parseMilliseconds(tokens.at(2), &command.milliseconds))
+            return fail(number, QStringLiteral("\"%1\" is not a time in ms").arg(tokens.at(2)));
+        break;
     case ScriptCommand::Screenshot:
     case ScriptCommand::WindowScreenshot:
         if (!expectArguments(1, "screenshot|window-screenshot FILE"))
@@ -261,6 +272,9 @@ QString ScriptParser::syntax()
         "  msg APP COMMAND [ARG...]   deliver a message, e.g. msg settings_hotspot "
         "'wifi2ui_Hotspot(str)' on\n"
         "  wait MS                    let the simulator run MS milliseconds\n"
+        "  until shown|hidden CLASS MS\n"
+        "                             wait until a widget of class CLASS is on show and at\n"
+        "                             rest, or none is visible; fail after MS milliseconds\n"
         "  screenshot FILE            save the display (relative to the screenshot folder)\n"
         "  window-screenshot FILE     save the whole simulator window\n"
         "  language CODE              switch the language (en, de_DE, kr, ...)\n"

@@ -16,6 +16,7 @@ struct ScriptCommand
         Type,
         Message,
         Wait,
+        Until,
         Screenshot,
         WindowScreenshot,
         Language,
@@ -30,8 +31,10 @@ struct ScriptCommand
     int key = 0;
     QString keyText;
     int milliseconds = 0;
-    // The text to type, or the screenshot's file name.
+    // The text to type, the screenshot's file name, or the class an "until" waits for.
     QString text;
+    // "until shown" rather than "until hidden".
+    bool shown = true;
     int language = 0;
     QString application;
     QString command;

@@ -2,7 +2,37 @@
 
 #include "scripthost.h"
 
+#include <QAbstractAnimation>
+#include <QApplication>
 #include <QDebug>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+// A widget of the class is on show once it is visible and none of its animations runs (a popup
+// still sliding in is not).
+bool shownAtRest(const QString &className)
+{
+    const QWidgetList widgets = QApplication::allWidgets();
+    return std::any_of(widgets.cbegin(), widgets.cend(), [&](const QWidget *widget) {
+        const auto animations = widget->findChildren<QAbstractAnimation *>();
+        return widget->isVisible() && QLatin1String(widget->metaObject()->className()) == className
+            && std::none_of(animations.cbegin(), animations.cend(),
+                [](QAbstractAnimation *a) { return a->state() == QAbstractAnimation::Running; });
+    });
+}
+
+bool noneVisible(const QString &className)
+{
+    const QWidgetList widgets = QApplication::allWidgets();
+    return std::none_of(widgets.cbegin(), widgets.cend(), [&](const QWidget *widget) {
+        return widget->isVisible() && QLatin1String(widget->metaObject()->className()) == className;
+    });
+}
+
+} // namespace
 
 ScriptRunner::ScriptRunner(ScriptHost *host, QObject *parent)
     : QObject(parent)
@@ -20,6 +50,7 @@ void ScriptRunner::run(const QVector<ScriptCommand> &commands)
     m_commands = commands;
     m_next = 0;
     m_pendingRelease = nullptr;
+    m_waiting.invalidate();
     continueAfter(0);
 }
 
@@ -45,6 +76,10 @@ void ScriptRunner::step()
     }
 
     const ScriptCommand &command = m_commands.at(m_next++);
+    if (command.kind == ScriptCommand::Until) {
+        waitUntil(command);
+        return;
+    }
     qDebug() << "ScriptRunner::step line:" << command.line;
     switch (command.kind) {
     case ScriptCommand::Key:
@@ -98,6 +133,7 @@ void ScriptRunner::step()
         ok = m_host->requestWifiService(command.request, &error);
         break;
     case ScriptCommand::Wait:
+    case ScriptCommand::Until:
     case ScriptCommand::Quit:
         break;
     }
@@ -115,5 +151,27 @@ void ScriptRunner::typeText(const QString &text)
         const int key = c.unicode() < 0x80 ? c.toUpper().unicode() : 0;
         m_host->sendKey(key, QString(c), true);
         m_host->sendKey(key, QString(c), false);
+    }
+}
+
+// Looks again every few milliseconds until the condition holds; a condition that does not hold
+// in time fails the script.
+void ScriptRunner::waitUntil(const ScriptCommand &command)
+{
+    if (!m_waiting.isValid())
+        m_waiting.start();
+    if (command.shown ? shownAtRest(command.text) : noneVisible(command.text)) {
+        m_waiting.invalidate();
+        continueAfter(m_stepPause);
+    } else if (m_waiting.hasExpired(command.milliseconds)) {
+        m_waiting.invalidate();
+        emit failed(command.line,
+            (command.shown ? QStringLiteral("no %1 shown after %2 ms")
+                           : QStringLiteral("a %1 still visible after %2 ms"))
+                .arg(command.text)
+                .arg(command.milliseconds));
+    } else {
+        --m_next;
+        continueAfter(UntilPollMs);
     }
 }

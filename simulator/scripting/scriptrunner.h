@@ -2,6 +2,7 @@
 
 #include "scriptparser.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -15,8 +16,9 @@ class ScriptRunner : public QObject
 {
     Q_OBJECT
 public:
-    // How long a "key" command keeps the key down.
+    // How long a "key" command keeps the key down, and how often an "until" looks.
     static constexpr int KeyTapMs = 30;
+    static constexpr int UntilPollMs = 10;
 
     explicit ScriptRunner(ScriptHost *host, QObject *parent = nullptr);
 
@@ -34,6 +36,7 @@ private slots:
 private:
     void continueAfter(int milliseconds);
     void typeText(const QString &text);
+    void waitUntil(const ScriptCommand &command);
 
     ScriptHost *m_host;
     QVector<ScriptCommand> m_commands;
@@ -42,4 +45,6 @@ private:
     // A key whose release is due when the timer fires (a tap or a hold).
     const ScriptCommand *m_pendingRelease = nullptr;
     QTimer m_timer;
+    // Since when the current "until" waits.
+    QElapsedTimer m_waiting;
 };

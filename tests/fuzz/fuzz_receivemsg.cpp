@@ -49,7 +49,8 @@ void expireEverything()
             widget->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly)) {
             if (timer->isSingleShot() && timer->isActive()) {
                 timer->stop();
-                QMetaObject::invokeMethod(widget, "timeout");
+                if (!QMetaObject::invokeMethod(widget, "timeout"))
+                    std::abort();
             }
         }
     }

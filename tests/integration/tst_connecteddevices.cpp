@@ -50,12 +50,7 @@ private slots:
         });
         screen->show();
         auto list = screen->findChild<ListView *>();
-        const auto rows = [list] {
-            QStringList texts;
-            for (int i = 0; i < list->itemSize(); ++i)
-                texts << list->item(i)->text();
-            return texts;
-        };
+        const auto rows = [list] { return ScreenFixture::rowTexts(list); };
         // hostapd keeps the newest station first.
         QTRY_COMPARE_WITH_TIMEOUT(rows(), QStringList({laptop.toUpper(), phone.toUpper()}), 10000);
         list->setSelectedIdx(1);

@@ -44,14 +44,33 @@ public:
     {
         return QSettings(file, QSettings::IniFormat).value(key);
     }
-
-    // A stand-in for the hotspot script that only records that it ran.
-    void installRecorder()
+    static QByteArray bytesOf(const QString &path)
     {
-        const QString script = shell.path("/usr/sbin/hotspot.sh");
-        writeConf(script, "#!/bin/sh\necho run >> \"$(dirname \"$0\")/runs\"\n");
-        QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner);
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
+    static QStringList rowTexts(const ListView *list)
+    {
+        QStringList texts;
+        for (int idx = 0; idx < list->itemSize(); ++idx)
+            texts << list->item(idx)->text();
+        return texts;
+    }
+
+    // A stand-in of an outside program (tests/reliability/stand-ins) in the device's
+    // /usr/sbin, runnable or not.
+    void installStandIn(const QString &name, bool executable = true)
+    {
+        const QString path = shell.path("/usr/sbin/" + name);
+        QFile::remove(path);
+        QDir().mkpath(QFileInfo(path).path());
+        QVERIFY(QFile::copy(QLatin1String(STAND_INS "/") + name, path));
+        QVERIFY(QFile::setPermissions(path,
+            QFile::ReadOwner | QFile::WriteOwner
+                | (executable ? QFile::ExeOwner : QFile::Permissions())));
+    }
+    // The hotspot script's stand-in, which records each run.
+    void installRecorder() { installStandIn(QLatin1String("hotspot.sh")); }
     int scriptRuns() const
     {
         QFile runs(shell.path("/usr/sbin/runs"));

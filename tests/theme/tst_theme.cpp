@@ -7,16 +7,17 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 bool hasInk(const QImage &image)
 {
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < argb.height(); ++y) {
-        for (int x = 0; x < argb.width(); ++x) {
-            if (qAlpha(argb.pixel(x, y)) > 0)
-                return true;
-        }
+    const QImage alpha = image.convertToFormat(QImage::Format_Alpha8);
+    for (int y = 0; y < alpha.height(); ++y) {
+        const uchar *line = alpha.constScanLine(y);
+        if (std::any_of(line, line + alpha.width(), [](uchar a) { return a > 0; }))
+            return true;
     }
     return false;
 }

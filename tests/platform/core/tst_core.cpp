@@ -29,8 +29,6 @@ class tst_Core : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void devicePaths_data();
-    void devicePaths();
     void languages();
 };
 
@@ -40,30 +38,6 @@ void tst_Core::initTestCase()
     QLibrary plugin(QStringLiteral(PLUGIN_FILE));
     QVERIFY2(plugin.load(), qPrintable(plugin.errorString()));
 #endif
-}
-
-void tst_Core::devicePaths_data()
-{
-    QTest::addColumn<QString>("root");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("device") << QString() << "/usr/sbin/hotspot.sh";
-    QTest::newRow("trailing slash") << "/tmp/sandbox/"
-                                    << "/tmp/sandbox/usr/sbin/hotspot.sh";
-    QTest::newRow("odd characters") << "/tmp/it's a \"box\" $(x)"
-                                    << "/tmp/it's a \"box\" $(x)/usr/sbin/hotspot.sh";
-}
-
-void tst_Core::devicePaths()
-{
-    QFETCH(QString, root);
-    QFETCH(QString, expected);
-    Core core;
-    core.setDeviceRoot(root);
-    QCOMPARE(core.devicePath(QStringLiteral("/usr/sbin/hotspot.sh")), expected);
-    // The shell's own files follow the root unless the host names them.
-    QVERIFY(core.envInfoFileName().startsWith(core.devicePath(QStringLiteral("/configs"))));
-    core.setEnvInfoFileName(QStringLiteral("/elsewhere/env.ini"));
-    QCOMPARE(core.envInfoFileName(), QStringLiteral("/elsewhere/env.ini"));
 }
 
 // Every language survives its code's round trip; an unknown one is refused and changes nothing.

@@ -17,36 +17,17 @@ namespace {
 
 const char editedSsid[] = "Lab 2";
 const char editedPassword[] = "12345678";
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-// A stand-in of ../stand-ins in the device's /usr/sbin.
-void installStandIn(const QString &path, bool executable = true)
-{
-    QFile::remove(path);
-    QDir().mkpath(QFileInfo(path).path());
-    QVERIFY(QFile::copy(QStringLiteral(STAND_INS "/") + QFileInfo(path).fileName(), path));
-    QVERIFY(QFile::setPermissions(path,
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner
-            | (executable ? QFileDevice::ExeOwner : QFileDevice::Permissions())));
-}
+const QStringList twoRows = {"3C:28:6D:11:22:33", "A4:5E:60:DE:AD:01"};
 
 // Programs the stand-ins started, by the process ids they wrote down.
 QList<qint64> recordedPids(const QString &file)
 {
     QList<qint64> pids;
-    for (const QByteArray &line : bytesOf(file).split('\n'))
+    for (const QByteArray &line : ScreenFixture::bytesOf(file).split('\n'))
         pids << line.toLongLong();
     pids.removeAll(0);
     return pids;
 }
-
-const char twoStations[] = "Selected interface 'wlan1'\n3c:28:6d:11:22:33\nflags=[AUTH][ASSOC]\n"
-                           "aid=1\na4:5e:60:de:ad:01\nflags=[AUTH][ASSOC]\naid=2\n";
 
 // The full-disk test's child: a save in a process that may not make any file larger than
 // 'limit' bytes. It prints what the user is left with.
@@ -89,308 +70,258 @@ class tst_FaultInjection : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void saveFailsAtOnce_data();
-    void saveFailsAtOnce();
-    void diskFull_data();
-    void diskFull();
-    void scriptFailsLater_data();
-    void scriptFailsLater();
-    void brokenStationQuery_data();
-    void brokenStationQuery();
+    void init()
+    {
+        f = new ScreenFixture;
+        f->writeConf(f->envFile(), "[DISPLAY]\nBrightness=7\n[HOTSPOT]\nHOTSPOT=false\n");
+        f->writeConf(f->hostapdConf(),
+            "[RADIO]\ncountry_code=DE\n[STATION]\nssid=Home\nwpa_passphrase=\"pa;ss, word\"\n"
+            "[TETHERING]\nchannel=6\ninterface=wlan1\nhw_mode=g\nieee80211n=0\nssid=Office\n"
+            "wpa_passphrase=secret99\n");
+    }
+    void cleanup()
+    {
+        for (qint64 pid : recordedPids(sbin("pids")))
+            ::kill(pid_t(pid), SIGKILL);
+        delete f;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void saveFailsAtOnce_data()
+    {
+        QTest::addColumn<QString>("blocked");
+        QTest::addColumn<QString>("script");
+        // Permission bits do not stop root; a folder where the file should be stops everyone.
+        QTest::newRow("configuration file is a folder") << "/configs/wireless/hostapd.conf"
+                                                        << "present";
+        QTest::newRow("switch file is a folder") << "/configs/envinfo.ini"
+                                                 << "present";
+        QTest::newRow("script missing") << QString() << "missing";
+        QTest::newRow("script not executable") << QString() << "not executable";
+    }
+    // A save that cannot write its files or start its script says "Failed" at once: no guard,
+    // the switch left off (the next start must not claim a hotspot that never started), the
+    // configuration file untouched when the switch cannot be written, the edits kept.
+    void saveFailsAtOnce()
+    {
+        QFETCH(QString, blocked);
+        QFETCH(QString, script);
+        const QByteArray confBefore = ScreenFixture::bytesOf(f->hostapdConf());
+        if (script != QLatin1String("missing"))
+            f->installStandIn("hotspot.sh", script == QLatin1String("present"));
+        if (!blocked.isEmpty()) {
+            QVERIFY(QFile::remove(f->shell.path(blocked)));
+            QVERIFY(QDir().mkpath(f->shell.path(blocked)));
+        } else {
+            QTest::ignoreMessage(QtWarningMsg,
+                QRegularExpression("^SettingsHotspot::runHotspotScript cannot start "));
+        }
+        openAndEdit();
+        f->softKey(4);
+        QCOMPARE(f->notice() ? f->notice()->message() : QString(), QStringLiteral("Failed"));
+        QVERIFY(!f->waitNotice() && !TestHooks::guard(f->screen));
+        QCOMPARE(f->scriptRuns(), 0);
+        checkEditsKept();
+        if (blocked.endsWith(QLatin1String("envinfo.ini")))
+            QCOMPARE(ScreenFixture::bytesOf(f->hostapdConf()), confBefore);
+        else
+            QCOMPARE(f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), "false");
+    }
+
+    void diskFull_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("switchFits");
+        QTest::newRow("nothing fits") << 16 << false;
+        // Here Qt 5 would put the configuration file in place, cut short at the limit.
+        QTest::newRow("the switch file fits, the configuration file does not") << 120 << true;
+    }
+    void diskFull()
+    {
+        QFETCH(int, limit);
+        f->installRecorder();
+        const QByteArray envBefore = ScreenFixture::bytesOf(f->envFile());
+        const QByteArray confBefore = ScreenFixture::bytesOf(f->hostapdConf());
+        QTEST(envBefore.size() < limit, "switchFits");
+        QVERIFY(confBefore.size() > limit);
+
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(),
+            {"--save-under-file-size-limit", f->shell.root.path(), QString::number(limit)});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+            QStringList({"notice Failed", "switch 1", QStringLiteral("ssid ") + editedSsid,
+                QStringLiteral("password ") + editedPassword, "guard 0"}));
+        QCOMPARE(ScreenFixture::bytesOf(f->envFile()), envBefore);
+        QCOMPARE(ScreenFixture::bytesOf(f->hostapdConf()), confBefore);
+        // No half-written copy is left beside the files either.
+        QCOMPARE(QDir(QFileInfo(f->hostapdConf()).absolutePath()).entryList(QDir::Files),
+            QStringList({"hostapd.conf"}));
+        QCOMPARE(f->scriptRuns(), 0);
+    }
+
+    void scriptFailsLater_data()
+    {
+        QTest::addColumn<QByteArray>("mode");
+        QTest::newRow("fails") << QByteArray("fail");
+        QTest::newRow("never ends") << QByteArray("hang");
+    }
+    // A script that started and failed is noticed by the guard, and the apply never waits for
+    // the script itself.
+    void scriptFailsLater()
+    {
+        QFETCH(QByteArray, mode);
+        f->installRecorder();
+        f->writeConf(sbin("hotspot.mode"), mode);
+        openAndEdit();
+        QElapsedTimer saving;
+        saving.start();
+        f->softKey(4);
+        QVERIFY2(saving.elapsed() < 2000, "the screen waited for the script");
+        QVERIFY(f->waitNotice());
+        QTimer *guard = TestHooks::guard(f->screen);
+        QVERIFY(guard->isActive());
+        QCOMPARE(guard->interval(), SettingsHotspot::GuardOnMs);
+        QCOMPARE(f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), "true");
+        QTRY_COMPARE(f->scriptRuns(), 1);
+
+        guard->stop();
+        QVERIFY(QMetaObject::invokeMethod(f->screen, "displayResult"));
+        QCOMPARE(f->notice()->message(), QStringLiteral("Failed\nPlease try again"));
+        QVERIFY(!f->waitNotice());
+        QCOMPARE(f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), "false");
+        QCOMPARE(f->stored(f->hostapdConf(), "TETHERING/ssid").toString(), editedSsid);
+        checkEditsKept();
+        QTRY_COMPARE(f->scriptRuns(), 2);
+    }
+
+    void brokenStationQuery_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("disconnect");
+        QTest::addColumn<QStringList>("rowsAfter");
+        // A tool that cannot answer is told as such, not as an empty access point.
+        const QStringList failed = {"The hotspot is not answering"};
+        QTest::newRow("query: tool missing") << "missing" << false << failed;
+        QTest::newRow("query: tool not executable") << "not executable" << false << failed;
+        // Until its time is up.
+        QTest::newRow("query: never ends") << "query.mode=hang" << false << twoRows;
+        QTest::newRow("query: fails with an error") << "query.mode=fail" << false << failed;
+        // Far more than any station list: the tool is stopped, and the shell does not grow.
+        QTest::newRow("query: megabytes of attribute lines")
+            << "query.mode=huge" << false << failed;
+        QTest::newRow("query: one endless line") << "query.mode=endless" << false << failed;
+        QTest::newRow("disconnect: tool missing") << "missing" << true << twoRows;
+        QTest::newRow("disconnect: never ends") << "deny.mode=hang" << true << twoRows;
+    }
+    // A refresh that cannot get an answer says so, and a disconnect without one ends in the
+    // guard's failure notice and a new query; the tool coming back brings the list back to
+    // life, and no command is left running behind.
+    void brokenStationQuery()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, disconnect);
+        const QString pidFile = sbin("pids");
+        f->installStandIn("hostapd_cli");
+        f->writeConf(sbin("stations"),
+            "Selected interface 'wlan1'\n3c:28:6d:11:22:33\nflags=[AUTH][ASSOC]\naid=1\n"
+            "a4:5e:60:de:ad:01\nflags=[AUTH][ASSOC]\naid=2\n");
+        m_info = f->screen->findChild<SettingsHotspotInfo *>();
+        m_info->show();
+        QTRY_COMPARE(rows(), twoRows);
+
+        if (fault == QLatin1String("missing"))
+            QVERIFY(QFile::remove(sbin("hostapd_cli")));
+        else if (fault == QLatin1String("not executable"))
+            f->installStandIn("hostapd_cli", false);
+        else
+            f->writeConf(sbin(fault.section('=', 0, 0)), fault.section('=', 1).toLatin1());
+        if (fault == QLatin1String("query.mode=fail"))
+            f->writeConf(sbin("stations"),
+                "Failed to connect to hostapd - wpa_ctrl_open: No such file or directory\n");
+        const int started = recordedPids(pidFile).size();
+        const auto settled = [this] {
+            const QList<QProcess *> processes = m_info->findChildren<QProcess *>();
+            return std::all_of(processes.cbegin(), processes.cend(),
+                [](QProcess *process) { return process->state() == QProcess::NotRunning; });
+        };
+        QTest::keyClick(m_info, disconnect ? Qt::Key_F15 : Qt::Key_F11);
+        if (fault.endsWith(QLatin1String("=hang"))) {
+            QTRY_COMPARE_WITH_TIMEOUT(recordedPids(pidFile).size(), started + 1, 2000);
+        } else if (fault.startsWith(QLatin1String("query."))) {
+            QTRY_COMPARE(rows(), QStringList({"The hotspot is not answering"}));
+            QTRY_VERIFY(settled());
+            QVERIFY(TestHooks::deviceList(m_info).isEmpty());
+        } else {
+            // The screen learns of a tool that cannot start at once, or never.
+            QTRY_VERIFY(settled());
+            QCOMPARE(recordedPids(pidFile).size(), started);
+        }
+        QTEST(rows(), "rowsAfter");
+        QVERIFY(m_info->isVisible() && !infoNotice());
+        QCOMPARE(TestHooks::guarding(m_info), disconnect);
+
+        // The tool works again.
+        f->installStandIn("hostapd_cli");
+        QFile::remove(sbin(fault.section('=', 0, 0)));
+        if (disconnect) {
+            TestHooks::guard(m_info)->stop();
+            QVERIFY(QMetaObject::invokeMethod(m_info, "displayResult"));
+            QCOMPARE(infoNotice() ? infoNotice()->message() : QString(), QStringLiteral("Failed"));
+            QTRY_COMPARE(rows(), twoRows);
+        } else {
+            f->writeConf(sbin("stations"), "Selected interface 'wlan1'\n02:00:00:00:00:07\n");
+            QTest::keyClick(m_info, Qt::Key_F11);
+            QTRY_COMPARE(rows(), QStringList({"02:00:00:00:00:07"}));
+        }
+        // A command that hung was stopped, not left behind.
+        const QList<qint64> pids = recordedPids(pidFile);
+        for (int idx = started; idx < pids.size() - 1; ++idx)
+            QTRY_VERIFY2(::kill(pid_t(pids.at(idx)), 0) != 0, "a command was left running");
+    }
 
 private:
-    // The keys of other owners that the files were planted with, where they changed.
-    QStringList foreignChanges() const;
-    void openAndEdit();
-    void checkEditsKept();
-    QString sbin(const QString &name) const
+    QString sbin(const QString &name) const { return f->shell.path("/usr/sbin/" + name); }
+    QStringList rows() const { return ScreenFixture::rowTexts(m_info->findChild<ListView *>()); }
+    void openAndEdit()
     {
-        return f->shell.path(QStringLiteral("/usr/sbin/") + name);
+        f->open();
+        f->tap(Qt::Key_Enter);
+        f->ssid()->setEditText(QLatin1String(editedSsid));
+        f->password()->setEditText(QLatin1String(editedPassword));
     }
-    QStringList rows() const;
-    Toast *infoNotice() const;
+    // The edits stay in the rows, and the keys of other owners in the files.
+    void checkEditsKept()
+    {
+        QVERIFY(f->screen->isVisible() && f->useHotspot()->isChecked());
+        QCOMPARE(f->ssid()->editText(), QLatin1String(editedSsid));
+        QCOMPARE(f->password()->editText(), QLatin1String(editedPassword));
+        const QList<QPair<QString, QString>> foreign
+            = {{"RADIO/country_code", "DE"}, {"STATION/ssid", "Home"},
+                {"STATION/wpa_passphrase", "pa;ss, word"}, {"TETHERING/channel", "6"},
+                {"TETHERING/interface", "wlan1"}, {"DISPLAY/Brightness", "7"}};
+        for (const auto &key : foreign) {
+            const QString file = key.first.startsWith("DISPLAY") ? f->envFile() : f->hostapdConf();
+            // A file replaced by a folder has nothing to lose.
+            if (QFileInfo(file).isFile())
+                QCOMPARE(f->stored(file, key.first).toString(), key.second);
+        }
+    }
+    Toast *infoNotice() const
+    {
+        for (Toast *toast : m_info->findChildren<Toast *>()) {
+            if (toast->isVisible() && !qobject_cast<ToastWait *>(toast))
+                return toast;
+        }
+        return nullptr;
+    }
 
     ScreenFixture *f = nullptr;
     QPointer<SettingsHotspotInfo> m_info;
 };
-
-void tst_FaultInjection::init()
-{
-    f = new ScreenFixture;
-    f->writeConf(f->envFile(), "[DISPLAY]\nBrightness=7\n[HOTSPOT]\nHOTSPOT=false\n");
-    f->writeConf(f->hostapdConf(),
-        "[RADIO]\ncountry_code=DE\n[STATION]\nssid=Home\nwpa_passphrase=\"pa;ss, word\"\n"
-        "[TETHERING]\nchannel=6\ninterface=wlan1\nhw_mode=g\nieee80211n=0\nssid=Office\n"
-        "wpa_passphrase=secret99\n");
-}
-
-void tst_FaultInjection::cleanup()
-{
-    for (qint64 pid : recordedPids(sbin(QStringLiteral("pids"))))
-        ::kill(pid_t(pid), SIGKILL);
-    delete f;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-QStringList tst_FaultInjection::foreignChanges() const
-{
-    QStringList changes;
-    const QList<QPair<QString, QString>> foreign = {{"RADIO/country_code", "DE"},
-        {"STATION/ssid", "Home"}, {"STATION/wpa_passphrase", "pa;ss, word"},
-        {"TETHERING/channel", "6"}, {"TETHERING/interface", "wlan1"}, {"DISPLAY/Brightness", "7"}};
-    for (const auto &key : foreign) {
-        const QString file
-            = key.first.startsWith(QLatin1String("DISPLAY")) ? f->envFile() : f->hostapdConf();
-        // A file replaced by a folder has nothing to lose.
-        if (QFileInfo(file).isFile() && f->stored(file, key.first).toString() != key.second)
-            changes << key.first;
-    }
-    return changes;
-}
-
-void tst_FaultInjection::openAndEdit()
-{
-    f->open();
-    f->tap(Qt::Key_Enter);
-    f->ssid()->setEditText(QLatin1String(editedSsid));
-    f->password()->setEditText(QLatin1String(editedPassword));
-}
-
-void tst_FaultInjection::checkEditsKept()
-{
-    QVERIFY(f->screen->isVisible());
-    QVERIFY(f->useHotspot()->isChecked());
-    QCOMPARE(f->ssid()->editText(), QLatin1String(editedSsid));
-    QCOMPARE(f->password()->editText(), QLatin1String(editedPassword));
-    QCOMPARE(foreignChanges(), QStringList());
-}
-
-void tst_FaultInjection::saveFailsAtOnce_data()
-{
-    QTest::addColumn<QString>("blocked");
-    QTest::addColumn<QString>("script");
-    // Permission bits do not stop root; a folder where the file should be stops everyone.
-    QTest::newRow("configuration file is a folder") << "/configs/wireless/hostapd.conf"
-                                                    << "present";
-    QTest::newRow("switch file is a folder") << "/configs/envinfo.ini"
-                                             << "present";
-    QTest::newRow("script missing") << QString() << "missing";
-    QTest::newRow("script not executable") << QString() << "not executable";
-}
-
-// A save that cannot write its files or start its script says "Failed" at once: no guard, the
-// switch left off (the next start must not claim a hotspot that never started), the
-// configuration file untouched when the switch cannot be written, the edits kept.
-void tst_FaultInjection::saveFailsAtOnce()
-{
-    QFETCH(QString, blocked);
-    QFETCH(QString, script);
-    const QByteArray confBefore = bytesOf(f->hostapdConf());
-    if (script != QLatin1String("missing"))
-        installStandIn(sbin(QStringLiteral("hotspot.sh")), script == QLatin1String("present"));
-    if (!blocked.isEmpty()) {
-        QVERIFY(QFile::remove(f->shell.path(blocked)));
-        QVERIFY(QDir().mkpath(f->shell.path(blocked)));
-    } else {
-        QTest::ignoreMessage(QtWarningMsg,
-            QRegularExpression(QStringLiteral("^SettingsHotspot::runHotspotScript cannot start ")));
-    }
-    openAndEdit();
-    f->softKey(4);
-    QVERIFY(f->notice());
-    QCOMPARE(f->notice()->message(), QStringLiteral("Failed"));
-    QVERIFY(!f->waitNotice());
-    QVERIFY(!TestHooks::guard(f->screen));
-    QCOMPARE(f->scriptRuns(), 0);
-    checkEditsKept();
-    if (blocked.endsWith(QLatin1String("envinfo.ini")))
-        QCOMPARE(bytesOf(f->hostapdConf()), confBefore);
-    else
-        QCOMPARE(f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), QStringLiteral("false"));
-}
-
-void tst_FaultInjection::diskFull_data()
-{
-    QTest::addColumn<int>("limit");
-    QTest::addColumn<bool>("switchFits");
-    QTest::newRow("nothing fits") << 16 << false;
-    // Here Qt 5 would put the configuration file in place, cut short at the limit.
-    QTest::newRow("the switch file fits, the configuration file does not") << 120 << true;
-}
-
-void tst_FaultInjection::diskFull()
-{
-    QFETCH(int, limit);
-    QFETCH(bool, switchFits);
-    f->installRecorder();
-    const QByteArray envBefore = bytesOf(f->envFile());
-    const QByteArray confBefore = bytesOf(f->hostapdConf());
-    QCOMPARE(envBefore.size() < limit, switchFits);
-    QVERIFY(confBefore.size() > limit);
-
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(),
-        {QStringLiteral("--save-under-file-size-limit"), f->shell.root.path(),
-            QString::number(limit)});
-    QVERIFY(child.waitForFinished(60000));
-    QCOMPARE(child.exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
-        QStringList({"notice Failed", "switch 1", QStringLiteral("ssid ") + editedSsid,
-            QStringLiteral("password ") + editedPassword, "guard 0"}));
-    QCOMPARE(bytesOf(f->envFile()), envBefore);
-    QCOMPARE(bytesOf(f->hostapdConf()), confBefore);
-    // No half-written copy is left beside the files either.
-    QCOMPARE(QDir(QFileInfo(f->hostapdConf()).absolutePath()).entryList(QDir::Files),
-        QStringList({"hostapd.conf"}));
-    QCOMPARE(f->scriptRuns(), 0);
-}
-
-void tst_FaultInjection::scriptFailsLater_data()
-{
-    QTest::addColumn<QByteArray>("mode");
-    QTest::newRow("fails") << QByteArray("fail");
-    QTest::newRow("never ends") << QByteArray("hang");
-}
-
-// A script that started and failed is noticed by the guard, and the apply never waits for the
-// script itself.
-void tst_FaultInjection::scriptFailsLater()
-{
-    QFETCH(QByteArray, mode);
-    installStandIn(sbin(QStringLiteral("hotspot.sh")));
-    f->writeConf(sbin(QStringLiteral("hotspot.mode")), mode);
-    openAndEdit();
-    QElapsedTimer saving;
-    saving.start();
-    f->softKey(4);
-    QVERIFY2(saving.elapsed() < 2000, "the screen waited for the script");
-    QVERIFY(f->waitNotice());
-    QTimer *guard = TestHooks::guard(f->screen);
-    QVERIFY(guard->isActive());
-    QCOMPARE(guard->interval(), SettingsHotspot::GuardOnMs);
-    QCOMPARE(f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), QStringLiteral("true"));
-    QTRY_COMPARE(f->scriptRuns(), 1);
-
-    guard->stop();
-    QVERIFY(QMetaObject::invokeMethod(f->screen, "displayResult"));
-    QCOMPARE(f->notice()->message(), QStringLiteral("Failed\nPlease try again"));
-    QVERIFY(!f->waitNotice());
-    QCOMPARE(f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), QStringLiteral("false"));
-    QCOMPARE(f->stored(f->hostapdConf(), "TETHERING/ssid").toString(), QLatin1String(editedSsid));
-    checkEditsKept();
-    QTRY_COMPARE(f->scriptRuns(), 2);
-}
-
-QStringList tst_FaultInjection::rows() const
-{
-    QStringList texts;
-    auto list = m_info->findChild<ListView *>();
-    for (int idx = 0; idx < list->itemSize(); ++idx)
-        texts << list->item(idx)->text();
-    return texts;
-}
-
-Toast *tst_FaultInjection::infoNotice() const
-{
-    for (Toast *toast : m_info->findChildren<Toast *>()) {
-        if (toast->isVisible() && !qobject_cast<ToastWait *>(toast))
-            return toast;
-    }
-    return nullptr;
-}
-
-void tst_FaultInjection::brokenStationQuery_data()
-{
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<bool>("disconnect");
-    QTest::addColumn<QStringList>("rowsAfter");
-    const QStringList kept = {"3C:28:6D:11:22:33", "A4:5E:60:DE:AD:01"};
-    // A tool that cannot answer is told as such, not as an empty access point.
-    const QStringList failed = {"The hotspot is not answering"};
-    QTest::newRow("query: tool missing") << "missing" << false << failed;
-    QTest::newRow("query: tool not executable") << "not executable" << false << failed;
-    // Until its time is up.
-    QTest::newRow("query: never ends") << "query.mode=hang" << false << kept;
-    QTest::newRow("query: fails with an error") << "query.mode=fail" << false << failed;
-    // Far more than any station list: the tool is stopped, and the shell does not grow.
-    QTest::newRow("query: megabytes of attribute lines") << "query.mode=huge" << false << failed;
-    QTest::newRow("query: one endless line") << "query.mode=endless" << false << failed;
-    QTest::newRow("disconnect: tool missing") << "missing" << true << kept;
-    QTest::newRow("disconnect: never ends") << "deny.mode=hang" << true << kept;
-}
-
-// A refresh that cannot get an answer says so, and a disconnect without one ends in the guard's
-// failure notice and a new query; the tool coming back brings the list back to life, and no
-// command is left running behind.
-void tst_FaultInjection::brokenStationQuery()
-{
-    QFETCH(QString, fault);
-    QFETCH(bool, disconnect);
-    QFETCH(QStringList, rowsAfter);
-    const QString tool = sbin(QStringLiteral("hostapd_cli"));
-    const QString pidFile = sbin(QStringLiteral("pids"));
-    installStandIn(tool);
-    f->writeConf(sbin(QStringLiteral("stations")), twoStations);
-    m_info = f->screen->findChild<SettingsHotspotInfo *>();
-    m_info->show();
-    QTRY_COMPARE(rows(), QStringList({"3C:28:6D:11:22:33", "A4:5E:60:DE:AD:01"}));
-
-    if (fault == QLatin1String("missing"))
-        QVERIFY(QFile::remove(tool));
-    else if (fault == QLatin1String("not executable"))
-        installStandIn(tool, false);
-    else
-        f->writeConf(sbin(fault.section('=', 0, 0)), fault.section('=', 1).toLatin1());
-    if (fault == QLatin1String("query.mode=fail"))
-        f->writeConf(sbin(QStringLiteral("stations")),
-            "Failed to connect to hostapd - wpa_ctrl_open: No such file or directory\n");
-    const int started = recordedPids(pidFile).size();
-    const auto settled = [this] {
-        const QList<QProcess *> processes = m_info->findChildren<QProcess *>();
-        return std::all_of(processes.cbegin(), processes.cend(),
-            [](QProcess *process) { return process->state() == QProcess::NotRunning; });
-    };
-    QTest::keyClick(m_info, disconnect ? Qt::Key_F15 : Qt::Key_F11);
-    if (fault.endsWith(QLatin1String("=hang"))) {
-        QTRY_COMPARE_WITH_TIMEOUT(recordedPids(pidFile).size(), started + 1, 2000);
-    } else if (fault.startsWith(QLatin1String("query."))) {
-        QTRY_COMPARE(rows(), rowsAfter);
-        QTRY_VERIFY(settled());
-        QVERIFY(TestHooks::deviceList(m_info).isEmpty());
-    } else {
-        // The screen learns of a tool that cannot start at once, or never.
-        QTRY_VERIFY(settled());
-        QCOMPARE(recordedPids(pidFile).size(), started);
-    }
-    QCOMPARE(rows(), rowsAfter);
-    QVERIFY(m_info->isVisible());
-    QVERIFY(!infoNotice());
-    QCOMPARE(TestHooks::guarding(m_info), disconnect);
-
-    // The tool works again.
-    installStandIn(tool);
-    QFile::remove(sbin(fault.section('=', 0, 0)));
-    if (disconnect) {
-        TestHooks::guard(m_info)->stop();
-        QVERIFY(QMetaObject::invokeMethod(m_info, "displayResult"));
-        QVERIFY(infoNotice());
-        QCOMPARE(infoNotice()->message(), QStringLiteral("Failed"));
-        QTRY_COMPARE(rows(), QStringList({"3C:28:6D:11:22:33", "A4:5E:60:DE:AD:01"}));
-    } else {
-        f->writeConf(
-            sbin(QStringLiteral("stations")), "Selected interface 'wlan1'\n02:00:00:00:00:07\n");
-        QTest::keyClick(m_info, Qt::Key_F11);
-        QTRY_COMPARE(rows(), QStringList({"02:00:00:00:00:07"}));
-    }
-    // A command that hung was stopped, not left behind.
-    const QList<qint64> pids = recordedPids(pidFile);
-    for (int idx = started; idx < pids.size() - 1; ++idx)
-        QTRY_VERIFY2(::kill(pid_t(pids.at(idx)), 0) != 0, "a command was left running");
-}
 
 int main(int argc, char *argv[])
 {

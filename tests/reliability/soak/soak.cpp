@@ -1,14 +1,16 @@
 // The random-event soak: plays the telephone's shell and its user against the real plug-in.
-// It loads the application as the shell does and delivers, one event at a time, key presses and
-// releases, messages, early timer expiries, starts, ends and hides, and answers (or none) from
-// stand-ins of the outside programs (../stand-ins/). After every event it checks the screens and
-// the device files, and stops at the first violation with the seed, the event's number and the
-// events and log lines that led there.
+// It loads the application as the shell does, shows its windows on the simulator's display
+// (which routes the keys as the device's window server does) and delivers, one event at a time,
+// key presses and releases, messages, early timer expiries, starts, ends and hides, and changes
+// to the stand-ins of the outside programs (../stand-ins/). After every event it checks the
+// screens and the device files, and stops at the first violation with the seed, the event's
+// number and the events and log lines that led there.
 
 #include "../testhooks.h"
 #include "appmessage.h"
 #include "callmanager.h"
 #include "core.h"
+#include "devicedisplay.h"
 #include "screeninvariants.h"
 #include "selectpopup.h"
 #include "status.h"
@@ -19,7 +21,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QPluginLoader>
 #include <QPointer>
@@ -27,12 +28,10 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTimer>
 
-#include <cerrno>
+#include <algorithm>
 #include <cstdio>
-#include <fcntl.h>
 #include <functional>
 #include <random>
 #include <unistd.h>
@@ -124,13 +123,6 @@ QString keyName(int key)
     return QKeySequence(key).toString(QKeySequence::PortableText);
 }
 
-// Commands and payloads may hold any bytes: shown as hex, long ones cut.
-QString shown(const QByteArray &data)
-{
-    return QString::fromLatin1(data.left(24).toHex())
-        + (data.size() > 24 ? QStringLiteral("...(%1)").arg(data.size()) : QString());
-}
-
 } // namespace
 
 class Soak : public QObject
@@ -145,11 +137,10 @@ public:
 
     QString root() const { return m_root.path(); }
 
+    // Plants the device files and the stand-ins under a new device root.
     bool plant()
     {
-        QFile marker(sbin("query.fifo"));
-        bool ok = m_root.isValid() && QDir(root()).mkpath("usr/sbin")
-            && marker.open(QIODevice::WriteOnly);
+        bool ok = m_root.isValid() && QDir(root()).mkpath("usr/sbin");
         for (const auto &planted : plantedFiles) {
             QFile file(root() + planted.path);
             ok = ok && QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly)
@@ -157,7 +148,8 @@ public:
             m_planted.insert(file.fileName(), planted.text);
         }
         QFile::remove(m_canary);
-        return ok && setProgram("hotspot.sh", 0) && setProgram("hostapd_cli", 0);
+        return ok && setProgram("hotspot.sh", 0) && setProgram("hostapd_cli", 0)
+            && writeSbin("stations", stationOutput());
     }
 
     void begin(const QString &plugin)
@@ -177,34 +169,7 @@ public:
         QTimer::singleShot(0, this, &Soak::step);
     }
 
-protected:
-    // The shell's window stack: the window shown last is in front.
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show && watched->isWidgetType()
-            && static_cast<QWidget *>(watched)->isWindow()) {
-            m_windows.removeAll(static_cast<QWidget *>(watched));
-            m_windows.removeAll(nullptr);
-            m_windows.append(static_cast<QWidget *>(watched));
-        }
-        return false;
-    }
-
 private:
-    struct Action
-    {
-        const char *name;
-        int weight;
-        std::function<void()> perform;
-    };
-    // Station queries not yet ended, with how and when they end (-1: never).
-    struct Query
-    {
-        QPointer<QProcess> process;
-        QByteArray mode, output;
-        qint64 due;
-    };
-
     // A number from 0 to n - 1, drawn from the one seeded stream.
     int below(int n) { return n < 1 ? 0 : int(m_random() % quint64(n)); }
     bool percent(int p) { return below(100) < p; }
@@ -214,10 +179,10 @@ private:
     }
     template<typename Table> int weighted(const Table &table)
     {
-        int total = 0;
+        int draw = 0;
         for (const auto &entry : table)
-            total += entry.weight;
-        int draw = below(total);
+            draw += entry.weight;
+        draw = below(draw);
         int idx = 0;
         for (; draw >= table[idx].weight; ++idx)
             draw -= table[idx].weight;
@@ -233,9 +198,8 @@ private:
     // Letters, shell punctuation, a Hangul syllable (which names refuse) and an emoji.
     QString randomText()
     {
-        static const QString alphabet
-            = QString::fromUtf8("abcdefghijklmnopqrstuvwxyz0123456789 \"'$;`\\|&<>(){}*#%")
-            + QChar(0xAC00);
+        static const QString alphabet = QString::fromUtf8(
+            "abcdefghijklmnopqrstuvwxyz0123456789 \"'$;`\\|&<>(){}*#%\xea\xb0\x80");
         QString text;
         for (int length = 1 + below(3); length > 0; --length) {
             const int idx = below(alphabet.size() + 1);
@@ -244,19 +208,19 @@ private:
         }
         return text;
     }
-    // Texts a result or acknowledgement might carry, among them ones a shell would run.
+    // Texts a result or acknowledgement might carry, among them ones a shell would run, and
+    // any UTF-16 units, lone surrogates and NUL included.
     QString randomWord()
     {
-        if (percent(20)) {
-            QString text; // any UTF-16 units, lone surrogates and NUL included
-            for (int length = below(24); length > 0; --length)
-                text.append(QChar(ushort(below(0x10000))));
-            return text;
-        }
-        return pick<QString>({"on", "on", "success", "success", "off", "fail", "ON", " on", "",
-                                 "invalid_passphrase", QString(5000, 'x'), "aa:bb:cc:dd:ee:ff",
-                                 "$(touch %1)", "; touch %1 #", "`touch %1`"})
-            .replace("%1", m_canary);
+        QString text;
+        for (int length = percent(20) ? below(24) : 0; length > 0; --length)
+            text.append(QChar(ushort(below(0x10000))));
+        return !text.isEmpty()
+            ? text
+            : pick<QString>({"on", "on", "success", "success", "off", "fail", "ON", " on", "",
+                                "invalid_passphrase", QString(5000, 'x'), "aa:bb:cc:dd:ee:ff",
+                                "$(touch %1)", "; touch %1 #", "`touch %1`"})
+                  .replace("%1", m_canary);
     }
     // Well formed, truncated, of the wrong type, claiming more than it holds, or random bytes.
     QByteArray randomPayload()
@@ -267,19 +231,22 @@ private:
             AppMessage::payload(true), AppMessage::payload(randomWord(), randomWord()), word,
             word});
     }
+    // What the control tool prints for the next queries: stations, some of them with a command
+    // hidden in their lines, or random bytes.
     QByteArray stationOutput()
     {
         if (percent(15))
             return bytes(below(2048));
         QByteArray output = percent(80) ? "Selected interface 'wlan1'\n" : "";
+        const QByteArray canary = QFile::encodeName(m_canary);
         for (int station = below(9); station > 0; --station) {
             QByteArray address
                 = QByteArray::number(qulonglong(m_random() | (1ULL << 60)), 16).right(12);
             for (int colon = 10; colon > 0; colon -= 2)
                 address.insert(colon, ':');
             output += (percent(30) ? address.toUpper() : address) + "\nflags=[AUTH][ASSOC]\n"
-                + pick<QByteArray>({"", "", " ; touch " + QFile::encodeName(m_canary) + '\n',
-                    "$(touch " + QFile::encodeName(m_canary) + "):00:00:00:00:00\n"});
+                + pick<QByteArray>({"", "", " ; touch " + canary + '\n',
+                    "$(touch " + canary + "):00:00:00:00:00\n"});
         }
         return output;
     }
@@ -290,6 +257,11 @@ private:
         return screen() ? screen()->findChild<SettingsHotspotInfo *>() : nullptr;
     }
     QString sbin(const char *name) const { return root() + "/usr/sbin/" + name; }
+    bool writeSbin(const char *name, const QByteArray &text)
+    {
+        QFile out(sbin(name));
+        return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
+    }
     // 0: present, 1: missing, 2: not executable.
     bool setProgram(const char *name, int state)
     {
@@ -335,15 +307,12 @@ private:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             check(ScreenInvariants::checkPileUp(screen(), 0));
         }
-        serviceQueries();
-
         // The shell starts the application first of all; a key is rarely held past its long
         // press.
-        int action = m_depth > maxNesting ? Unwind
-            : m_done == 1                 ? Start
-            : below(10000) == 0           ? LongHold
-                                          : weighted(m_actions);
-        ++m_counts[action];
+        const int action = m_depth > maxNesting ? Unwind
+            : m_done == 1                       ? Start
+            : below(10000) == 0                 ? LongHold
+                                                : weighted(m_actions);
         const int delay = action == LongHold ? Tail::LongPressInterval + 20 + below(600)
             : action == Idle                 ? 1 + below(4)
                                              : 0;
@@ -353,29 +322,7 @@ private:
         --m_depth;
     }
 
-    // The focus widget of the front window that no modal window blocks, as the shell routes.
-    QWidget *keyTarget() const
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        for (auto it = m_windows.crbegin(); it != m_windows.crend(); ++it) {
-            QWidget *window = *it;
-            if (window && window->isVisible()
-                && !(modal && modal->isVisible() && window != modal
-                    && !modal->isAncestorOf(window))) {
-                QWidget *focus = window->focusWidget();
-                return focus && focus->isVisible() ? focus : window;
-            }
-        }
-        return nullptr;
-    }
-    void sendKey(int key, const QString &text, bool press)
-    {
-        if (QWidget *target = keyTarget()) {
-            QKeyEvent event(
-                press ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier, text);
-            QCoreApplication::sendEvent(target, &event);
-        }
-    }
+    void sendKey(int key, const QString &text, bool press) { m_display.sendKey(key, text, press); }
     void tap(int key, const QString &text = QString())
     {
         sendKey(key, text, true);
@@ -393,44 +340,39 @@ private:
         if (release)
             sendKey(key.key, QLatin1String(key.text), false);
     }
+    // Commands and payloads may hold any bytes: logged as hex, cut short.
     void message(BaseAppInterface *target, const QString &command, const QByteArray &payload)
     {
         note(QStringLiteral("message to %1: %2 %3")
-                 .arg(target == info() ? "devices" : "settings", shown(command.toUtf8()),
-                     shown(payload)));
+                 .arg(target == info() ? "devices" : "settings",
+                     QString::fromLatin1(command.toUtf8().left(24).toHex()),
+                     QString::fromLatin1(payload.left(24).toHex())));
         target->receiveMsg(command, payload);
     }
-    // Fires one of the running timers as Qt would: stopped, then its slot.
-    bool fire(const QVector<QPair<QObject *, QTimer *>> &armed, const char *slot)
+    // Fires one of the running guard timers, or of the notices' timers, as Qt would: stopped,
+    // then its slot.
+    bool fire(bool guards)
     {
+        QVector<QPair<QObject *, QTimer *>> armed;
+        if (guards && TestHooks::guarding(screen()))
+            armed.append({screen(), TestHooks::guard(screen())});
+        if (guards && TestHooks::guarding(info()))
+            armed.append({info(), TestHooks::guard(info())});
+        for (Toast *toast : guards ? QList<Toast *>() : screen()->findChildren<Toast *>()) {
+            for (QTimer *timer :
+                toast->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly))
+                if (timer->isSingleShot() && timer->isActive())
+                    armed.append({toast, timer});
+        }
+        const char *slot = guards ? "displayResult" : "timeout";
         note(QStringLiteral("%1 (%2 running)").arg(slot).arg(armed.size()));
         if (armed.isEmpty())
             return false;
         const auto chosen = armed.at(below(armed.size()));
         chosen.second->stop();
         if (!QMetaObject::invokeMethod(chosen.first, slot))
-            fail({QStringLiteral("the slot %1 is gone").arg(slot)});
+            check({QStringLiteral("the slot %1 is gone").arg(slot)});
         return true;
-    }
-    bool fireGuard()
-    {
-        QVector<QPair<QObject *, QTimer *>> armed;
-        if (TestHooks::guarding(screen()))
-            armed.append({screen(), TestHooks::guard(screen())});
-        if (TestHooks::guarding(info()))
-            armed.append({info(), TestHooks::guard(info())});
-        return fire(armed, "displayResult");
-    }
-    bool fireToast()
-    {
-        QVector<QPair<QObject *, QTimer *>> armed;
-        for (Toast *toast : screen()->findChildren<Toast *>()) {
-            for (QTimer *timer :
-                toast->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly))
-                if (timer->isSingleShot() && timer->isActive())
-                    armed.append({toast, timer});
-        }
-        return fire(armed, "timeout");
     }
     // Starts, ends and hides of either screen: 'what' 0, 1 or 2.
     void lifecycle(BaseAppInterface *application, QWidget *widget, int what)
@@ -444,68 +386,6 @@ private:
             application->end();
         else if (what == 2)
             widget->hide();
-    }
-
-    // Decides how each new station query ends (stations, the tool's error, megabytes, no end)
-    // and when: now, some events later, or never.
-    void serviceQueries()
-    {
-        for (QProcess *process : info()->findChildren<QProcess *>()) {
-            if (process->arguments().value(0) != QLatin1String("all_sta")
-                || process->property("seen").toBool())
-                continue;
-            process->setProperty("seen", true);
-            const QByteArray mode = pick<QByteArray>({"stations", "stations", "stations",
-                "stations", "stations", "fail", "huge", "hang"});
-            const QByteArray output = mode == "fail"
-                ? "Failed to connect to hostapd - wpa_ctrl_open: No such file or directory\n"
-                : stationOutput();
-            const int when = below(100);
-            const qint64 due = when < 50 ? m_done : when < 85 ? m_done + 1 + below(200) : -1;
-            m_queries.append({process, mode, output, due});
-        }
-        for (int idx = 0; idx < m_queries.size(); ++idx) {
-            if (m_queries[idx].process && m_queries[idx].due >= 0 && m_queries[idx].due <= m_done)
-                releaseQuery(idx);
-        }
-        m_queries.erase(std::remove_if(m_queries.begin(), m_queries.end(),
-                            [](const Query &query) { return !query.process; }),
-            m_queries.end());
-    }
-    // Writes how the query ends into its FIFO and waits until the end reaches the screen here
-    // and now, rather than whenever the event loop notices it.
-    void releaseQuery(int idx)
-    {
-        const Query query = m_queries[idx];
-        m_queries[idx].process = nullptr;
-        note("query ends: " + QString::fromLatin1(query.mode));
-        if (query.process->state() == QProcess::Starting)
-            query.process->waitForStarted(5000);
-        // A tool that could not start never reaches the FIFO.
-        if (!query.process || query.process->state() != QProcess::Running)
-            return;
-        // Opening for writing without blocking succeeds only once the query holds it open.
-        QElapsedTimer waited;
-        waited.start();
-        int fd = -1;
-        const QByteArray fifo
-            = QFile::encodeName(sbin("all_sta.") + QString::number(query.process->processId()));
-        while ((fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) < 0) {
-            if ((errno != ENXIO && errno != ENOENT) || waited.hasExpired(3000)) {
-                // A tool replaced between its start and its reading ends by itself.
-                if (query.process && !query.process->waitForFinished(1000))
-                    fail({QStringLiteral("a station query never waited for its answer")});
-                return;
-            }
-            QThread::usleep(200);
-        }
-        // The whole text fits the pipe's buffer, so the write does not wait for the reader.
-        const QByteArray text = query.mode + '\n' + query.output;
-        const bool written = ::write(fd, text.constData(), size_t(text.size())) == text.size();
-        ::close(fd);
-        if (!written
-            || (query.mode != "hang" && query.process && !query.process->waitForFinished(20000)))
-            fail({QStringLiteral("a released station query did not end")});
     }
 
     // The settings files still parse and keep every line the screen does not own, the screen's
@@ -578,7 +458,6 @@ private:
         // Modal loops are still open on the stack; nothing above them may run any more.
         ::_exit(1);
     }
-    void fail(const QStringList &violations) { check(violations); }
 
     // After the last event every modal loop must come to an end once the screens are ended,
     // and nothing of the application may outlive it.
@@ -586,7 +465,7 @@ private:
     {
         if (m_depth > 0) {
             if (++m_drainRounds > 2000)
-                fail({QStringLiteral("%1 modal loops stayed open after the end").arg(m_depth)});
+                check({QStringLiteral("%1 modal loops stayed open after the end").arg(m_depth)});
             for (QWidget *widget : QApplication::allWidgets()) {
                 if (qobject_cast<Toast *>(widget) || qobject_cast<SelectPopup *>(widget))
                     widget->hide();
@@ -599,17 +478,15 @@ private:
         check(ScreenInvariants::check(screen()) + checkDevice() + seriousWarnings);
         std::printf("soak: passed %lld events in %.1f s, seed %llu, deepest nesting %d\n", m_done,
             m_clock.elapsed() / 1000.0, static_cast<unsigned long long>(m_seed), m_maxDepth);
-        for (auto it = m_counts.cbegin(); it != m_counts.cend(); ++it)
-            std::printf("soak:   %-16s %lld\n", m_actions[it.key()].name, it.value());
         delete m_instance.data();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QStringList left;
         for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (!qobject_cast<Status *>(widget))
+            if (!qobject_cast<Status *>(widget) && widget != &m_display)
                 left << QString::fromLatin1(widget->metaObject()->className());
         }
-        fail(left.isEmpty() ? QStringList()
-                            : QStringList("windows outlived the application: " + left.join(' ')));
+        if (!left.isEmpty())
+            check({"windows outlived the application: " + left.join(' ')});
         QCoreApplication::exit(0);
     }
 
@@ -621,35 +498,37 @@ private:
     const QString m_canary = QDir::tempPath() + "/hotspot-soak-canary-" + QString::number(getpid());
     QMap<QString, QByteArray> m_planted;
     QMap<QString, qint64> m_logOffsets;
+    DeviceDisplay m_display;
     QPluginLoader m_loader;
     QPointer<QObject> m_instance;
-    QList<QPointer<QWidget>> m_windows;
     QList<int> m_held;
     int m_releaseFirst = 0;
-    QList<Query> m_queries;
     qint64 m_done = 0;
     int m_depth = 0;
     int m_maxDepth = 0;
     int m_drainRounds = 0;
     bool m_draining = false;
-    QMap<int, qint64> m_counts;
     QElapsedTimer m_clock;
 
-    enum { Start = 5, Idle = 16, LongHold = 17, Unwind = 18 };
-    const std::vector<Action> m_actions = {{"key tap", 34, [this] { keyAction(true, true); }},
-        {"key press", 4, [this] { keyAction(true, false); }},
-        {"stray release", 2, [this] { keyAction(false, true); }},
-        {"key release", 4,
-            [this] {
+    // The events, each with its weight; the last three are drawn only as the steps choose.
+    struct Action
+    {
+        int weight;
+        std::function<void()> perform;
+    };
+    enum { Start = 5, Idle = 15, LongHold = 16, Unwind = 17 };
+    const std::vector<Action> m_actions = {{34, [this] { keyAction(true, true); }},
+        {4, [this] { keyAction(true, false); }}, {2, [this] { keyAction(false, true); }},
+        {4,
+            [this] { // a held key let go
                 note(QStringLiteral("release one of %1 held").arg(m_held.size()));
                 if (!m_held.isEmpty())
                     sendKey(m_held.takeAt(below(m_held.size())), QString(), false);
             }},
-        {"typed text", 8, [this] { tap(0, randomText()); }},
-        {"start", 3, [this] { lifecycle(screen(), screen(), 0); }},
-        {"end or hide", 2, [this] { lifecycle(screen(), screen(), 1 + below(2)); }},
-        {"devices", 3, [this] { lifecycle(info(), info(), below(3)); }},
-        {"message", 9,
+        {8, [this] { tap(0, randomText()); }}, {3, [this] { lifecycle(screen(), screen(), 0); }},
+        {2, [this] { lifecycle(screen(), screen(), 1 + below(2)); }},
+        {3, [this] { lifecycle(info(), info(), below(3)); }},
+        {9,
             [this] { // the commands the screens know, near misses of them and garbage
                 BaseAppInterface *target
                     = percent(70) ? static_cast<BaseAppInterface *>(screen()) : info();
@@ -662,7 +541,7 @@ private:
                     theCore->setLanguage(below(Core::LanguageCount));
                 message(target, command, randomPayload());
             }},
-        {"answer", 5,
+        {5,
             [this] { // the answer a waiting screen expects, or a failure, or garbage
                 const bool saving = TestHooks::guarding(screen())
                     || (!TestHooks::guarding(info()) && percent(20));
@@ -675,29 +554,26 @@ private:
                 message(saving || percent(50) ? static_cast<BaseAppInterface *>(screen()) : info(),
                     saving ? "wifi2ui_Hotspot(str)" : "wifi2ui_Hotspot_release_ack(str)", payload);
             }},
-        {"guard fired", 3, [this] { fireGuard(); }}, {"notice expired", 5, [this] { fireToast(); }},
-        {"program change", 2,
-            [this] { // the programs come and go, fail and hang
-                const char *program
-                    = pick({"hotspot.sh", "hostapd_cli", "hotspot.mode", "deny.mode"});
+        {3, [this] { fire(true); }}, {5, [this] { fire(false); }},
+        {5,
+            [this] { // the programs come and go, fail, hang, flood and print garbage
+                const char *what = pick({"hotspot.sh", "hostapd_cli", "hotspot.mode", "deny.mode",
+                    "query.mode", "query.mode", "stations"});
                 const int state = pick({0, 0, 0, 0, 1, 2});
-                const QByteArray mode = pick<QByteArray>({"quick", "fail",
-                    // A script that never ends would outlive the soak; a disconnect is stopped.
-                    program[0] == 'd' ? "hang" : "slow"});
-                note(QStringLiteral("%1 %2 %3").arg(program).arg(state).arg(QString(mode)));
-                QFile out(sbin(program));
-                if (!QByteArray(program).endsWith(".mode"))
-                    setProgram(program, state);
-                else if (out.open(QIODevice::WriteOnly))
-                    out.write(mode);
+                // A script that never ends would outlive the soak; a control tool is stopped.
+                const QByteArray mode = what[0] == 'h' ? pick<QByteArray>({"quick", "fail", "slow"})
+                    : what[0] == 'd'
+                    ? pick<QByteArray>({"quick", "fail", "hang"})
+                    : pick<QByteArray>({"", "", "fail", "stderr", "huge", "endless", "hang"});
+                note(QStringLiteral("%1 %2 %3").arg(what).arg(state).arg(QString(mode)));
+                if (what[0] == 's')
+                    writeSbin(what, stationOutput());
+                else if (QByteArray(what).endsWith(".mode"))
+                    writeSbin(what, mode);
+                else
+                    setProgram(what, state);
             }},
-        {"query released", 3,
-            [this] {
-                note(QStringLiteral("release a query of %1").arg(m_queries.size()));
-                if (!m_queries.isEmpty() && m_queries.first().process)
-                    releaseQuery(0);
-            }},
-        {"shell state", 2,
+        {2,
             [this] { // the shell's input method, calls and menus
                 const int what = below(4);
                 const bool on = percent(40);
@@ -711,7 +587,7 @@ private:
                 else
                     theCore->setMenuVisible(on);
             }},
-        {"scenario", 6,
+        {6,
             [this] { // short purposeful sequences, so that saves, answers and disconnects happen
                 note("scenario");
                 if (percent(60)) {
@@ -724,16 +600,16 @@ private:
                 }
                 tap(Qt::Key_F15);
             }},
-        {"idle", 3, [this] { note("idle"); }},
-        {"long hold", 0,
-            [this] {
+        {3, [this] { note("idle"); }},
+        {0,
+            [this] { // a key held past its long press, let go by the next step
                 m_releaseFirst
                     = pick({Qt::Key_F11, Qt::Key_F14, Qt::Key_F15, Qt::Key_Enter, Qt::Key_Up});
                 note("hold " + keyName(m_releaseFirst));
                 sendKey(m_releaseFirst, QString(), true);
             }},
-        {"unwind", 0, [this] {
-             if (below(5) < 2 && fireToast())
+        {0, [this] { // too deep: close what is open
+             if (below(5) < 2 && fire(false))
                  return;
              note("unwind");
              if (percent(75)) {
@@ -753,7 +629,6 @@ int main(int argc, char *argv[])
     // Screens close and open again all the time; only the soak ends the run.
     application.setQuitOnLastWindowClosed(false);
     QCommandLineParser parser;
-    parser.addHelpOption();
     parser.addOptions({{"events", "Number of events.", "n", "20000"},
         {"seed", "Seed of the event stream.", "n", "1"},
         {"plugin", "The plug-in to load.", "file", SOAK_PLUGIN_FILE},
@@ -761,18 +636,17 @@ int main(int argc, char *argv[])
     parser.process(application);
     bool ok[3] = {};
     const qint64 events = parser.value("events").toLongLong(&ok[0]);
+    Core core;
+    Status status;
+    core.setStatusWidget(&status);
     Soak soak(events, parser.value("seed").toULongLong(&ok[1]),
         parser.value("report-every").toLongLong(&ok[2]));
     if (!ok[0] || events < 1 || !ok[1] || !ok[2] || !soak.plant()) {
         std::fprintf(stderr, "soak: bad arguments or no temporary device root\n");
         return 2;
     }
-    Core core;
     core.setDeviceRoot(soak.root());
-    Status status;
-    core.setStatusWidget(&status);
     qInstallMessageHandler(collectLog);
-    application.installEventFilter(&soak);
     QTimer::singleShot(0, &soak, [&] { soak.begin(parser.value("plugin")); });
     const int result = application.exec();
     qInstallMessageHandler(nullptr);

@@ -15,17 +15,6 @@ const char stations[] = "Selected interface 'wlan1'\n3c:28:6d:11:22:33\n"
                         "dot11RSNAStatsSTAAddress=a4:5e:60:de:ad:01\n"
                         "  f0:9f:c2:00:00:0a  \nflags=[AUTH]\naid=0\n";
 
-// A stand-in for the control tool: records each call, prints the stations file, or hangs,
-// floods or fails while a file of that name exists.
-const char fakeTool[]
-    = "#!/bin/sh\ndir=$(dirname \"$0\")\n"
-      "for a in \"$@\"; do printf '[%s]' \"$a\"; done >> \"$dir/calls\"\n"
-      "echo >> \"$dir/calls\"\n[ \"$1\" = all_sta ] || exit 0\n"
-      "[ -f \"$dir/hang\" ] && exec sleep 30\n"
-      "[ -f \"$dir/flood\" ] && { yes 02:00:00:00:00:01 | head -c 300000; exit; }\n"
-      "[ -f \"$dir/fail\" ] && { echo 'Failed to connect' >&2; exit $(cat \"$dir/fail\"); }\n"
-      "cat \"$dir/stations\"\n";
-
 } // namespace
 
 class tst_SettingsHotspotInfo : public QObject
@@ -35,9 +24,9 @@ private slots:
     void init()
     {
         f = new ScreenFixture;
-        QDir().mkpath(sbin(QString()));
-        write("hostapd_cli", fakeTool);
-        QFile::setPermissions(sbin("hostapd_cli"), QFile::ReadOwner | QFile::ExeOwner);
+        // Records each call; ends as the file query.mode says (more faults in
+        // tst_faultinjection).
+        f->installStandIn("hostapd_cli");
         write("stations", stations);
         // As the shell has it: owned by the settings screen, whose translations it uses.
         m_info = f->screen->findChild<SettingsHotspotInfo *>();
@@ -86,24 +75,26 @@ private slots:
         m_info->receiveMsg("changedLanguage()", QByteArray());
         QCOMPARE(tail()->funcButtonText(0), QStringLiteral("Neu laden"));
     }
-    // A tool that fails, or answers without end, is no empty access point (more faults in
-    // tst_faultinjection).
+    // A tool that only complains, or never answers, is no empty access point.
     void emptyOrFailedQuery_data()
     {
-        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("row");
-        QTest::newRow("no station") << "stations"
+        QTest::newRow("no station") << "empty"
                                     << "There is no connected device";
-        for (const char *fault : {"fail 0", "flood", "hang"})
-            QTest::newRow(fault) << QString(fault) << "The hotspot is not answering";
+        QTest::newRow("error, exit code 0") << "stderr"
+                                            << "The hotspot is not answering";
+        QTest::newRow("hang") << "hang"
+                              << "The hotspot is not answering";
     }
     void emptyOrFailedQuery()
     {
-        QFETCH(QString, fault);
+        QFETCH(QString, mode);
         QFETCH(QString, row);
-        write(fault.section(' ', 0, 0), fault.section(' ', 1).toLatin1());
+        write(mode == "empty" ? "stations" : "query.mode",
+            mode == "empty" ? QByteArray() : mode.toLatin1());
         m_info->show();
-        if (fault == "hang") {
+        if (mode == "hang") {
             QTRY_COMPARE(calls().size(), 1);
             QTimer *timer = SettingsHotspotInfoPrivate::queryTimer(m_info);
             QVERIFY(timer->isActive() && timer->interval() == 5000);
@@ -116,10 +107,10 @@ private slots:
     }
     void refreshReplacesARunningQuery()
     {
-        write("hang", "");
+        write("query.mode", "hang");
         m_info->show();
         QTRY_COMPARE(calls().size(), 1);
-        QFile::remove(sbin("hang"));
+        QFile::remove(sbin("query.mode"));
         write("stations", "02:00:00:00:00:01\nflags=[AUTH][ASSOC][AUTHORIZED]\n");
         key(Qt::Key_F11);
         QTRY_COMPARE(rows(), QStringList({"02:00:00:00:00:01"}));
@@ -201,7 +192,7 @@ private slots:
     }
     void destroyedWhileQuerying()
     {
-        write("hang", "");
+        write("query.mode", "hang");
         m_info->show();
         QTRY_COMPARE(calls().size(), 1);
         delete f->screen;
@@ -219,17 +210,11 @@ private:
     }
     QStringList calls() const
     {
-        QFile file(sbin("calls"));
+        QFile file(sbin("cli.calls"));
         file.open(QIODevice::ReadOnly);
         return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
-    QStringList rows() const
-    {
-        QStringList texts;
-        for (int i = 0; i < list()->itemSize(); ++i)
-            texts << list()->item(i)->text();
-        return texts;
-    }
+    QStringList rows() const { return ScreenFixture::rowTexts(list()); }
     void openInfo()
     {
         m_info->show();

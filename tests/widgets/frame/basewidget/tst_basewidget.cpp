@@ -16,8 +16,8 @@ private slots:
     void softKeysReachTheBar_data()
     {
         QTest::addColumn<int>("index");
-        for (int idx = 0; idx < 5; ++idx)
-            QTest::addRow("F%d", 11 + idx) << idx;
+        QTest::newRow("F11") << 0;
+        QTest::newRow("F15") << 4;
     }
 
     void softKeysReachTheBar()

@@ -59,12 +59,9 @@ void tst_ListViewCallItems::iconTables_data()
     QTest::newRow("history 23") << 1 << 23 << ":/call/images/call/icon_msg_missed_press.png"
                                 << false;
     QTest::newRow("history 13, none") << 1 << 13 << QString() << false;
-    QTest::newRow("history 24") << 1 << 24 << defaultThumbnail << false;
-    QTest::newRow("history 25") << 1 << 25 << QString() << false;
     QTest::newRow("line hold") << 2 << 16 << ":/ui/images/icon_line_hold_01.png" << true;
     // Any code turns the duration on in the active-line mode, even one without an icon.
     QTest::newRow("line 4") << 2 << 4 << QString() << true;
-    QTest::newRow("mode 3") << 3 << 13 << QString() << false;
 }
 
 void tst_ListViewCallItems::iconTables()
