@@ -35,6 +35,8 @@ QLineEdit *ListView::createOverlay(const QString &inputMask)
     overlay->setStyleSheet(
         QString::fromLatin1("QLineEdit {background-color: %1; color: %2; border: none; }")
             .arg(WidgetPalette::editorBackground().name(), WidgetPalette::editorText().name()));
+    // Its solid background covers it whole: a typed character need not repaint the row below.
+    overlay->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(overlay, &QLineEdit::textChanged, this, &ListView::lineEditTextChanged);
     return overlay;
 }
