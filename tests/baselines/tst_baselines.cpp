@@ -162,7 +162,7 @@ void tst_Baselines::cleanup()
 QList<QWidget *> tst_Baselines::displayWindows() const
 {
     QList<QWidget *> windows = {&f->shell.status, f->screen};
-    windows << f->screen->findChild<SettingsHotspotInfo *>();
+    windows << SettingsHotspotPrivate::devices(f->screen);
     for (SelectPopup *popup : f->screen->findChildren<SelectPopup *>())
         windows << popup;
     return windows;
@@ -243,7 +243,7 @@ void tst_Baselines::screens()
         }
     } else if (scene.startsWith(QLatin1String("devices"))) {
         f->softKey(1);
-        auto info = f->screen->findChild<SettingsHotspotInfo *>();
+        auto info = SettingsHotspotPrivate::devices(f->screen);
         QTRY_COMPARE(SettingsHotspotInfoPrivate::deviceList(info).size(), stations ? 3 : 0);
         QTRY_VERIFY(info->findChild<ListView *>()->itemSize() > 0);
     }
@@ -337,7 +337,7 @@ void tst_Baselines::textsFitInEveryLanguage_data()
 void tst_Baselines::textsFitInEveryLanguage()
 {
     QFETCH(int, language);
-    auto info = f->screen->findChild<SettingsHotspotInfo *>();
+    auto info = SettingsHotspotPrivate::devices(f->screen);
     f->shell.core.setLanguage(language);
     f->screen->receiveMsg(QStringLiteral("changedLanguage()"), QByteArray());
     info->receiveMsg(QStringLiteral("changedLanguage()"), QByteArray());

@@ -335,7 +335,7 @@ void tst_FaultInjection::brokenStationQuery()
     const QString pidFile = sbin(QStringLiteral("pids"));
     installStandIn(tool);
     f->writeConf(sbin(QStringLiteral("stations")), twoStations);
-    m_info = f->screen->findChild<SettingsHotspotInfo *>();
+    m_info = SettingsHotspotPrivate::devices(f->screen);
     m_info->show();
     QTRY_COMPARE(rows(), QStringList({"3C:28:6D:11:22:33", "A4:5E:60:DE:AD:01"}));
 

@@ -287,7 +287,7 @@ private:
     SettingsHotspot *screen() const { return qobject_cast<SettingsHotspot *>(m_instance.data()); }
     SettingsHotspotInfo *info() const
     {
-        return screen() ? screen()->findChild<SettingsHotspotInfo *>() : nullptr;
+        return screen() ? SettingsHotspotPrivate::devices(screen()) : nullptr;
     }
     QString sbin(const char *name) const { return root() + "/usr/sbin/" + name; }
     // 0: present, 1: missing, 2: not executable.

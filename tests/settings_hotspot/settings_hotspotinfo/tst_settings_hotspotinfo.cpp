@@ -39,7 +39,7 @@ private slots:
         QFile::setPermissions(sbin("hostapd_cli"), QFile::ReadOwner | QFile::ExeOwner);
         write("stations", stations);
         // As the shell has it: owned by the settings screen, whose translations it uses.
-        m_info = f->screen->findChild<SettingsHotspotInfo *>();
+        m_info = SettingsHotspotPrivate::devices(f->screen);
     }
     void cleanup()
     {
