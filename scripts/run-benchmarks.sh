@@ -152,7 +152,7 @@ section	Idle settings screen, 60 simulated seconds (only the clock may wake it)
 Instructions	bench_idle.idleMinute	1				Ir
 Timer events, 	bench_idle.timerEvents.*	1				
 section	Against stock Qt widgets (ratio ours / stock)
-Construction, ours	bench_peer.construction.ours	1	bench_peer.construction.stock	1		Ir
+Construction, ours	bench_peer.construction.ours	1	bench_peer.construction.stock	1	1.0	Ir
 Construction, stock QDialog	bench_peer.construction.stock	1	bench_peer.construction.stock	1		Ir
 Full repaint, ours	bench_peer.repaint.ours	1	bench_peer.repaint.stock	1	0.5	Ir
 Full repaint, stock QDialog	bench_peer.repaint.stock	1	bench_peer.repaint.stock	1		Ir
@@ -174,8 +174,13 @@ Bare Qt program, one empty window: main() to frame	startup_bare.first-frame	1	st
 Plug-in: load, start, first frame of its screen	startup_plugin.first-frame	1	startup_bare.first-frame	1	1.5	Ir
 (the host before the load: QApplication, fonts, core)	startup_plugin.shell-ready	1	startup_bare.first-frame	1		Ir
 section	Memory (ratio ours / stock, simulator / bare Qt program)
-Heap held by a settings screen, ours	bench_memory.screenHeap.ours	1	bench_memory.screenHeap.stock	1		B
+Heap held by a settings screen, ours	bench_memory.screenHeap.ours	1	bench_memory.screenHeap.stock	1	1.5	B
 Heap held by a settings screen, stock QDialog	bench_memory.screenHeap.stock	1	bench_memory.screenHeap.stock	1		B
+Heap held once painted, caches included, ours	bench_memory.screenHeap.ours painted	1	bench_memory.screenHeap.stock painted	1	1.5	B
+Heap held once painted, caches included, stock	bench_memory.screenHeap.stock painted	1	bench_memory.screenHeap.stock painted	1		B
+Cache bound: our text pictures	bench_memory.cacheBound.text pictures	1				B
+Cache bound: our elided texts (entries)	bench_memory.cacheBound.elided texts	1				
+Cache bound: Qt's images loaded by name	bench_memory.cacheBound.pixmap cache	1				B
 Peak resident size, simulator on a scripted walk	bench_memory.peakResident.simulator	1	bench_memory.peakResident.bare	1		B
 Peak resident size, bare Qt program	bench_memory.peakResident.bare	1	bench_memory.peakResident.bare	1		B
 EOF

@@ -1,4 +1,5 @@
 #include "textcache.h"
+#include "textcache_p.h"
 
 #include <QCache>
 #include <QFont>
@@ -60,16 +61,16 @@ namespace {
         return key;
     }
 
-    // Costs are pixels: about a megabyte of pictures, many screens' worth of rows.
+    // Costs are pixels: many screens' worth of rows.
     QCache<Key, Picture> &pictures()
     {
-        static QCache<Key, Picture> cache(256 * 1024);
+        static QCache<Key, Picture> cache(MaxPicturePixels);
         return cache;
     }
 
     QCache<Key, QString> &elisions()
     {
-        static QCache<Key, QString> cache(2048);
+        static QCache<Key, QString> cache(MaxElisions);
         return cache;
     }
 
@@ -132,6 +133,12 @@ void drawText(QPainter *painter, const QRect &box, int flags, const QString &tex
         }
     }
     painter->drawImage(box.topLeft() + picture->topLeft, picture->image);
+}
+
+void clear()
+{
+    pictures().clear();
+    elisions().clear();
 }
 
 QString elidedText(QPainter *painter, const QString &text, int width)
