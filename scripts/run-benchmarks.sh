@@ -125,7 +125,7 @@ awk -F'\t' '
 ' "$results/figures.tsv" - <<'EOF'
 section	Full repaint of the 480x272 display (instructions; ratio to the floor)
 Floor: status bar, list and key bar backgrounds	bench_screens.floor	1	bench_screens.floor	1		Ir
-Settings screen	bench_screens.settingsScreen	1	bench_screens.floor	1	2	Ir
+Settings screen	bench_screens.settingsScreen	1	bench_screens.floor	1		Ir
 Settings screen, selection popup open	bench_screens.settingsWithPopup	1	bench_screens.floor	1		Ir
 Settings screen, toast over it	bench_screens.toastOverScreen	1	bench_screens.floor	1		Ir
 Connected devices, 5 stations	bench_screens.connectedDevices	1	bench_screens.floor	1		Ir
