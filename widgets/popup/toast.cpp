@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <climits>
+
 namespace {
 
 const int textFlags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWrapAnywhere;
@@ -70,7 +72,9 @@ void Toast::armTimer(int ms)
     m_timer->stop();
     m_timer->setInterval(ms);
     m_timer->start();
+    m_countdown.start();
     m_timedOut = false;
+    m_pausedMs = 0;
 }
 
 void Toast::setTimeout(int ms)
@@ -79,6 +83,7 @@ void Toast::setTimeout(int ms)
         if (m_timer)
             m_timer->stop();
         m_timedOut = false;
+        m_pausedMs = 0;
         return;
     }
     m_timeout = ms;
@@ -157,10 +162,18 @@ void Toast::showEvent(QShowEvent *)
 {
     setFocusPolicy(Qt::StrongFocus);
     setFocus(Qt::OtherFocusReason);
+    if (m_pausedMs > 0)
+        armTimer(m_pausedMs);
 }
 
+// A notice that leaves the screen keeps what is left of its countdown instead of waking up
+// later to close what is already closed; shown again, it counts the rest.
 void Toast::hideEvent(QHideEvent *)
 {
+    if (m_timer && m_timer->isActive()) {
+        m_pausedMs = int(qBound<qint64>(1, m_timer->interval() - m_countdown.elapsed(), INT_MAX));
+        m_timer->stop();
+    }
     if (m_eventLoop)
         m_eventLoop->exit(0);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QPixmap>
 #include <QString>
@@ -72,6 +73,10 @@ private:
     bool m_useAnimation = false;
     // The countdown ran out and has not been started again; exec() must not wait for it.
     bool m_timedOut = false;
+    // When the countdown was last started, and what was left of it when the notice was hidden
+    // (0 when nothing was).
+    QElapsedTimer m_countdown;
+    int m_pausedMs = 0;
 };
 
 // A toast with a six-frame busy animation above its text, shown while waiting for a service.
