@@ -29,8 +29,7 @@ void drawBubble(QPainter &painter, const QRectF &bubble)
 
 QPixmap framePixmap(int frame)
 {
-    return QPixmap(QStringLiteral(":ui/images/presence_loading") + QString::number(frame + 1)
-        + QStringLiteral(".png"));
+    return QPixmap(QString::fromLatin1(":ui/images/presence_loading%1.png").arg(frame + 1));
 }
 
 void prepareBubblePainter(QPainter &painter, const QColor &fill)
