@@ -141,13 +141,14 @@ Full repaint, devices screen (5 stations)	bench_frames.fullRepaint.devices	1	ben
 Down, devices screen	bench_frames.devicesDown	1	bench_frames.fullRepaint.devices	1	0.25	Ir
 Full repaint, settings screen with the popup	bench_frames.fullRepaint.popup	1	bench_frames.fullRepaint.popup	1		Ir
 Popup slide-in, 	bench_frames.popupSlide.*	1	bench_frames.fullRepaint.popup	1	0.25	Ir
-section	Key presses against the same key on the stock peer (ratio ours / stock)
-Stock: Down in the band's combo box	bench_frames.stockKey.down	1	bench_frames.stockKey.down	1		Ir
+section	Key presses against the stock peer's key press, a character typed into its name (ratio ours / stock)
 Stock: one character into the name	bench_frames.stockKey.type	1	bench_frames.stockKey.type	1		Ir
-Down, settings screen	bench_frames.settingsKey.down	1	bench_frames.stockKey.down	1	0.3	Ir
-Up, settings screen	bench_frames.settingsKey.up	1	bench_frames.stockKey.down	1	0.3	Ir
-Down, devices screen	bench_frames.devicesDown	1	bench_frames.stockKey.down	1	0.3	Ir
+Down, settings screen	bench_frames.settingsKey.down	1	bench_frames.stockKey.type	1	0.3	Ir
+Up, settings screen	bench_frames.settingsKey.up	1	bench_frames.stockKey.type	1	0.3	Ir
+Down, devices screen	bench_frames.devicesDown	1	bench_frames.stockKey.type	1	0.3	Ir
 One character into the network name	bench_frames.typeCharacter	1	bench_frames.stockKey.type	1	0.3	Ir
+Stock: Down in the band's combo box	bench_frames.stockKey.down	1	bench_frames.stockKey.type	1		Ir
+Down, settings screen, against the stock's Down	bench_frames.settingsKey.down	1	bench_frames.stockKey.down	1		Ir
 section	Idle settings screen, 60 simulated seconds (only the clock may wake it)
 Instructions	bench_idle.idleMinute	1				Ir
 Timer events, 	bench_idle.timerEvents.*	1				
