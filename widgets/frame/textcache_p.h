@@ -10,7 +10,7 @@
 
 namespace TextCache {
 
-// Drops every kept picture and elided text.
+// Drops every kept picture, elided text and text drawn once.
 void clear();
 
 } // namespace TextCache
