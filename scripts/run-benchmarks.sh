@@ -177,11 +177,10 @@ Plug-in: load, start, first frame of its screen	startup_plugin.first-frame	1	sta
 section	Memory (ratio ours / stock, simulator / bare Qt program)
 Heap held by a settings screen, ours	bench_memory.screenHeap.ours	1	bench_memory.screenHeap.stock	1	1.5	B
 Heap held by a settings screen, stock QDialog	bench_memory.screenHeap.stock	1	bench_memory.screenHeap.stock	1		B
-Heap held once repainted, caches included, ours	bench_memory.screenHeap.ours painted	1	bench_memory.screenHeap.stock painted	1	1.5	B
-Heap held once repainted, caches included, stock	bench_memory.screenHeap.stock painted	1	bench_memory.screenHeap.stock painted	1		B
+Heap held once painted, caches included, ours	bench_memory.screenHeap.ours painted	1	bench_memory.screenHeap.stock painted	1	1.5	B
+Heap held once painted, caches included, stock	bench_memory.screenHeap.stock painted	1	bench_memory.screenHeap.stock painted	1		B
 Cache bound: our text pictures	bench_memory.cacheBound.text pictures	1				B
 Cache bound: our elided texts (entries)	bench_memory.cacheBound.elided texts	1				
-Cache bound: our texts drawn once (entries)	bench_memory.cacheBound.texts drawn once	1				
 Cache bound: Qt's images loaded by name	bench_memory.cacheBound.pixmap cache	1				B
 Peak resident size, simulator on a scripted walk	bench_memory.peakResident.simulator	1	bench_memory.peakResident.bare	1		B
 Peak resident size, bare Qt program	bench_memory.peakResident.bare	1	bench_memory.peakResident.bare	1		B

@@ -68,15 +68,13 @@ qint64 peakResidentOf(const QString &program, const QStringList &arguments)
     return qint64(usage.ru_maxrss) * 1024;
 }
 
-// Built with the stored settings in its rows and painted twice, as the user sees it after a
-// first repaint: the text cache keeps pictures from a text's second paint on.
+// Built with the stored settings in its rows and painted once, as the user first sees it.
 QWidget *shownScreen(PeerScreen kind)
 {
     QWidget *screen = buildPeerScreen(kind);
     if (auto *ours = qobject_cast<SettingsHotspot *>(screen))
         ours->loadsetting();
     QImage frame(screen->size(), QImage::Format_ARGB32_Premultiplied);
-    screen->render(&frame);
     screen->render(&frame);
     return screen;
 }
@@ -127,13 +125,12 @@ void bench_memory::cacheBound_data()
     QTest::addColumn<qreal>("bound");
     QTest::newRow("text pictures") << qreal(TextCache::MaxPicturePixels) * 4;
     QTest::newRow("elided texts") << qreal(TextCache::MaxElisions);
-    QTest::newRow("texts drawn once") << qreal(TextCache::MaxTextsDrawnOnce);
     QTest::newRow("pixmap cache") << qreal(QPixmapCache::cacheLimit()) * 1024;
 }
 
 // The upper bounds of the caches the screens paint through, printed beside the heap figures:
-// the text cache's pictures in bytes, its elided texts and texts drawn once in entries, and
-// Qt's cache of the images loaded by name, in bytes.
+// the text cache's pictures in bytes and its elided texts in entries, and Qt's cache of the
+// images loaded by name, in bytes.
 void bench_memory::cacheBound()
 {
     QFETCH(qreal, bound);

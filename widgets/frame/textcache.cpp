@@ -74,13 +74,6 @@ namespace {
         return cache;
     }
 
-    // The texts drawn once without a picture.
-    QCache<Key, bool> &drawnOnce()
-    {
-        static QCache<Key, bool> cache(MaxTextsDrawnOnce);
-        return cache;
-    }
-
     // A picture drawn apart and laid over the target matches drawing on it directly only on
     // the raster engine, at whole-pixel offsets, with a plain pen over what is below.
     bool cacheable(QPainter *painter, const QRect &box)
@@ -113,13 +106,6 @@ void drawText(QPainter *painter, const QRect &box, int flags, const QString &tex
     key.box = box.size();
     Picture *picture = pictures().object(key);
     if (!picture) {
-        // A picture only pays from a text's second paint on, and the first frame of a screen
-        // would pay for every text's: a text is drawn directly the first time it is seen.
-        if (!drawnOnce().remove(key)) {
-            drawnOnce().insert(key, new bool(true));
-            painter->drawText(box, flags, text);
-            return;
-        }
         // Pictures are kept relative to the box's top left corner. Glyphs may reach a little
         // past the layout's box (overhangs, italics); the margin keeps their ink.
         const QRect local(QPoint(0, 0), box.size());
@@ -152,7 +138,6 @@ void drawText(QPainter *painter, const QRect &box, int flags, const QString &tex
 void clear()
 {
     pictures().clear();
-    drawnOnce().clear();
     elisions().clear();
 }
 

@@ -10,7 +10,7 @@
 
 namespace TextCache {
 
-// Drops every kept picture, elided text and text drawn once.
+// Drops every kept picture and elided text.
 void clear();
 
 } // namespace TextCache
