@@ -27,6 +27,9 @@ public:
     HotspotApply(QWidget *screen, QWidget *devices);
     ~HotspotApply() override;
 
+    // The devices screen, once the settings screen has built it.
+    void setDevices(QWidget *devices) { m_devices = devices; }
+
     // The first rule a switched-on hotspot's name or passphrase breaks, with its message.
     static Field refusal(const QString &ssid, const QString &password, QString *message);
 

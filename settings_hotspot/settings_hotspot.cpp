@@ -44,8 +44,7 @@ SettingsHotspot::SettingsHotspot(QWidget *parent)
     , BaseAppInterface(QStringLiteral("settings_hotspot"), parent)
 {
     setObjectName(QStringLiteral("settings_hotspot"));
-    m_hotspotInfo = new SettingsHotspotInfo(this);
-    m_apply = new HotspotApply(this, m_hotspotInfo);
+    m_apply = new HotspotApply(this, nullptr);
     connect(m_apply, SIGNAL(guardTimeout()), this, SLOT(displayResult()));
     setupStatus();
     setupTail();
@@ -100,8 +99,7 @@ void SettingsHotspot::receiveMsg(const QString &command, const QByteArray &data)
         qWarning() << "SettingsHotspot::receiveMsg command:" << command << "result" << result;
         m_apply->applyResult(result);
     } else if (command == QLatin1String("wifi2ui_Hotspot_release_ack(str)")) {
-        if (m_hotspotInfo)
-            m_hotspotInfo->diconnectResult(AppMessage::firstArgument<QString>(data));
+        hotspotInfo()->diconnectResult(AppMessage::firstArgument<QString>(data));
     } else if (command == QLatin1String("changedLanguage()")) {
         reloadLanguage();
         retranslateUi();
@@ -161,6 +159,16 @@ void SettingsHotspot::setupListView()
     addRow(m_passwordItem);
 
     connect(m_listView, SIGNAL(focusChanged(int)), this, SLOT(listFocusChanged(int)));
+}
+
+// Most visits never show the devices screen, and a screen costs as much to build as this one.
+SettingsHotspotInfo *SettingsHotspot::hotspotInfo()
+{
+    if (!m_hotspotInfo) {
+        m_hotspotInfo = new SettingsHotspotInfo(this);
+        m_apply->setDevices(m_hotspotInfo);
+    }
+    return m_hotspotInfo;
 }
 
 void SettingsHotspot::addRow(ListViewItem *row)
@@ -302,11 +310,9 @@ void SettingsHotspot::tailFuncButtonClicked(int idx)
 {
     switch (idx) {
     case 1:
-        if (m_hotspotInfo) {
-            m_hotspotInfo->raise();
-            m_hotspotInfo->show();
-            m_hotspotInfo->raise();
-        }
+        hotspotInfo()->raise();
+        m_hotspotInfo->show();
+        m_hotspotInfo->raise();
         break;
     case 4:
         save();

@@ -58,6 +58,8 @@ private:
 
     void setupTail();
     void setupListView();
+    // The devices screen, built when it is first needed.
+    SettingsHotspotInfo *hotspotInfo();
     void addRow(ListViewItem *row);
     void setSettingRowsEnabled(bool on);
     bool hotspotChecked() const;

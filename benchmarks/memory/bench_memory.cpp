@@ -1,7 +1,11 @@
 #include "benchenvironment.h"
 #include "benchshell.h"
 #include "peerscreens.h"
+#include "settings_hotspot.h"
+#include "textcache.h"
+#include "textcache_p.h"
 
+#include <QPixmapCache>
 #include <QTemporaryDir>
 
 #include <malloc.h>
@@ -25,6 +29,8 @@ private slots:
     void cleanupTestCase();
     void screenHeap_data();
     void screenHeap();
+    void cacheBound_data();
+    void cacheBound();
     void peakResident_data();
     void peakResident();
 
@@ -62,6 +68,17 @@ qint64 peakResidentOf(const QString &program, const QStringList &arguments)
     return qint64(usage.ru_maxrss) * 1024;
 }
 
+// Built with the stored settings in its rows and painted once, as the user first sees it.
+QWidget *shownScreen(PeerScreen kind)
+{
+    QWidget *screen = buildPeerScreen(kind);
+    if (auto *ours = qobject_cast<SettingsHotspot *>(screen))
+        ours->loadsetting();
+    QImage frame(screen->size(), QImage::Format_ARGB32_Premultiplied);
+    screen->render(&frame);
+    return screen;
+}
+
 } // namespace
 
 void bench_memory::initTestCase()
@@ -79,21 +96,45 @@ void bench_memory::cleanupTestCase()
 void bench_memory::screenHeap_data()
 {
     QTest::addColumn<int>("kind");
-    QTest::newRow("ours") << int(PeerScreen::Ours);
-    QTest::newRow("stock") << int(PeerScreen::Stock);
+    QTest::addColumn<bool>("painted");
+    QTest::newRow("ours") << int(PeerScreen::Ours) << false;
+    QTest::newRow("stock") << int(PeerScreen::Stock) << false;
+    QTest::newRow("ours painted") << int(PeerScreen::Ours) << true;
+    QTest::newRow("stock painted") << int(PeerScreen::Stock) << true;
 }
 
 // A second screen, once the first has loaded what all share (images, fonts, styles): what
-// each screen itself holds.
+// each screen itself holds once built, and once painted with what our text cache keeps for
+// its texts.
 void bench_memory::screenHeap()
 {
     QFETCH(int, kind);
-    const std::unique_ptr<QWidget> first(buildPeerScreen(PeerScreen(kind)));
+    QFETCH(bool, painted);
+    const auto build = painted ? shownScreen : buildPeerScreen;
+    const std::unique_ptr<QWidget> first(build(PeerScreen(kind)));
+    TextCache::clear();
     const qint64 before = heapInUse();
-    const std::unique_ptr<QWidget> second(buildPeerScreen(PeerScreen(kind)));
+    const std::unique_ptr<QWidget> second(build(PeerScreen(kind)));
     const qint64 held = heapInUse() - before;
     QVERIFY(held > 0);
     QTest::setBenchmarkResult(qreal(held), QTest::BytesAllocated);
+}
+
+void bench_memory::cacheBound_data()
+{
+    QTest::addColumn<qreal>("bound");
+    QTest::newRow("text pictures") << qreal(TextCache::MaxPicturePixels) * 4;
+    QTest::newRow("elided texts") << qreal(TextCache::MaxElisions);
+    QTest::newRow("pixmap cache") << qreal(QPixmapCache::cacheLimit()) * 1024;
+}
+
+// The upper bounds of the caches the screens paint through, printed beside the heap figures:
+// the text cache's pictures in bytes and its elided texts in entries, and Qt's cache of the
+// images loaded by name, in bytes.
+void bench_memory::cacheBound()
+{
+    QFETCH(qreal, bound);
+    QTest::setBenchmarkResult(bound, QTest::BytesAllocated);
 }
 
 void bench_memory::peakResident_data()

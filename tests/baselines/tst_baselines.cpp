@@ -8,6 +8,7 @@
 #include "appmessage.h"
 #include "gallerypages.h"
 #include "selectpopup_p.h"
+#include "settings_hotspot_p.h"
 #include "settings_hotspotinfo_p.h"
 #include "timelabel.h"
 
@@ -223,7 +224,7 @@ private slots:
     void textsFitInEveryLanguage()
     {
         QFETCH(int, language);
-        auto info = f->screen->findChild<SettingsHotspotInfo *>();
+        auto info = SettingsHotspotPrivate::devices(f->screen);
         f->shell.core.setLanguage(language);
         f->screen->receiveMsg(QStringLiteral("changedLanguage()"), QByteArray());
         info->receiveMsg(QStringLiteral("changedLanguage()"), QByteArray());
@@ -282,7 +283,7 @@ private:
     QList<QWidget *> displayWindows() const
     {
         QList<QWidget *> windows = {&f->shell.status, f->screen};
-        windows << f->screen->findChild<SettingsHotspotInfo *>();
+        windows << SettingsHotspotPrivate::devices(f->screen);
         for (SelectPopup *popup : f->screen->findChildren<SelectPopup *>())
             windows << popup;
         return windows;

@@ -6,7 +6,7 @@
 #include "core.h"
 #include "screeninvariants.h"
 #include "selectpopup.h"
-#include "settings_hotspot.h"
+#include "settings_hotspot_p.h"
 #include "settings_hotspotinfo.h"
 #include "status.h"
 #include "toast.h"
@@ -116,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
         BaseAppInterface *target = screen;
         if (selector & 0x80)
-            target = screen->findChild<SettingsHotspotInfo *>();
+            target = SettingsHotspotPrivate::devices(screen);
         target->receiveMsg(command, payload);
 
         const QStringList violations = ScreenInvariants::check(screen);

@@ -42,7 +42,7 @@ private slots:
         for (const QString &station : {phone, laptop})
             QVERIFY2(service.request({"station", "add", station}, &reply), qPrintable(reply));
 
-        auto screen = f.screen->findChild<SettingsHotspotInfo *>();
+        auto screen = SettingsHotspotPrivate::devices(f.screen);
         QStringList notices;
         f.whenNoticeShows([&notices](Toast *toast) {
             notices << toast->message();

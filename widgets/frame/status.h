@@ -121,6 +121,8 @@ public slots:
     void setUIStatusBTHeadsetPairing(UIStatusBTHeadsetPairing value);
 
 private:
+    friend class StatusPrivate;
+
     // The multi-valued indicators, in the order of their table in the source.
     enum Indicator {
         HeadsetIndicator,

@@ -95,6 +95,12 @@ void Tail::setFuncButtonText(int idx, const QString &text)
         return;
     }
     QPushButton *btn = m_funcButtons[idx];
+    // Screens set the keys again whenever their selection moves; a key that already shows
+    // this plain text would only be measured, fitted and repainted for nothing.
+    if (text == btn->text() && !text.startsWith(QLatin1Char('<'))
+        && !text.endsWith(QLatin1Char('>')) && m_funcTexts.value(idx).isEmpty()
+        && btn->icon().isNull() && (idx != 3 || text == m_func4Text))
+        return;
     m_funcTexts[idx] = QString();
 
     const QString open = tr("<>");

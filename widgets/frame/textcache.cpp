@@ -1,5 +1,6 @@
 #include "textcache.h"
 #include "guicompat.h"
+#include "textcache_p.h"
 
 #include <QCache>
 #include <QFont>
@@ -64,16 +65,16 @@ namespace {
         return key;
     }
 
-    // Costs are pixels: about a megabyte of pictures, many screens' worth of rows.
+    // Costs are pixels: many screens' worth of rows.
     QCache<Key, Picture> &pictures()
     {
-        static QCache<Key, Picture> cache(256 * 1024);
+        static QCache<Key, Picture> cache(MaxPicturePixels);
         return cache;
     }
 
     QCache<Key, QString> &elisions()
     {
-        static QCache<Key, QString> cache(2048);
+        static QCache<Key, QString> cache(MaxElisions);
         return cache;
     }
 
@@ -136,6 +137,12 @@ void drawText(QPainter *painter, const QRect &box, int flags, const QString &tex
         }
     }
     painter->drawImage(box.topLeft() + picture->topLeft, picture->image);
+}
+
+void clear()
+{
+    pictures().clear();
+    elisions().clear();
 }
 
 QString elidedText(QPainter *painter, const QString &text, int width)

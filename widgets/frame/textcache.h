@@ -16,4 +16,9 @@ void drawText(QPainter *painter, const QRect &box, int flags, const QString &tex
 // As painter->fontMetrics().elidedText(text, Qt::ElideRight, width).
 QString elidedText(QPainter *painter, const QString &text, int width);
 
+// What is kept at most: pictures of this many pixels in all, four bytes each, and this many
+// elided texts. The least recently used go first.
+const int MaxPicturePixels = 256 * 1024;
+const int MaxElisions = 2048;
+
 } // namespace TextCache

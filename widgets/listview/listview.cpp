@@ -6,6 +6,7 @@
 
 #include <QDebug>
 #include <QEvent>
+#include <QRegion>
 
 using namespace ListViewRows;
 
@@ -156,8 +157,29 @@ void ListView::setSelectedIdx(int idx)
     if (previous != m_selectedIdx) {
         scheduleCheckFocus();
         emit focusChanged(m_selectedIdx);
+        updateSelectionChange(previous, m_startIdx);
+    } else {
+        update();
     }
-    update();
+}
+
+// Only the rows the selection left and reached change, and the scroll thumb that follows it;
+// a list whose rows have not been painted where they are now is repainted whole.
+void ListView::updateSelectionChange(int previousIdx, int previousStart)
+{
+    if (m_startIdx != previousStart || m_paintedStartIdx != m_startIdx) {
+        update();
+        return;
+    }
+    QRegion dirty;
+    for (const int idx : {previousIdx, m_selectedIdx}) {
+        const ListViewItem *row = item(idx);
+        if (row && idx >= m_startIdx && idx < m_startIdx + m_pageCount)
+            dirty += QRect(0, row->geometry().top(), width(), row->geometry().height());
+    }
+    if (m_items.size() > m_pageCount)
+        dirty += QRect(width() - m_scrollRightMargin - 8, 0, m_scrollRightMargin + 8, height());
+    update(dirty);
 }
 
 int ListView::searchNextItemIndex(int startIdx, bool isInverseOrder)

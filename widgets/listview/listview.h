@@ -131,6 +131,8 @@ protected:
 
 private:
     void scheduleCheckFocus();
+    // Repaints what moving the selection changed.
+    void updateSelectionChange(int previousIdx, int previousStart);
     void moveSelectionDown(QKeyEvent *e);
     void moveSelectionUp();
     void changeProgress(QKeyEvent *e);
@@ -156,6 +158,8 @@ private:
     int m_pageCount = 5;
     int m_selectedIdx = 0;
     int m_startIdx = 0;
+    // The first row of the last paint, whose rows know where they are; -1 before it.
+    int m_paintedStartIdx = -1;
     int m_startFuncKey = Qt::Key_F1;
     int m_endFuncKey = Qt::Key_F10;
     bool m_enableFuncKey = true;

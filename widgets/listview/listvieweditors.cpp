@@ -9,6 +9,8 @@
 #include "listviewvalueitems.h"
 #include "palette.h"
 
+#include <QCommonStyle>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -24,6 +26,18 @@ QRegExp ipAddressPattern()
     return QRegExp(QStringLiteral("^%1\\.%1\\.%1\\.%1$").arg(octet), Qt::CaseSensitive);
 }
 
+// One plain style for every overlay: it fills the editor's whole rectangle with its base
+// colour, square to the row's text box.
+QStyle *overlayStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new QCommonStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
 } // namespace
 
 QLineEdit *ListView::createOverlay(const QString &inputMask)
@@ -32,9 +46,17 @@ QLineEdit *ListView::createOverlay(const QString &inputMask)
     // Before the connection: applying a mask changes the text.
     overlay->setInputMask(inputMask);
     overlay->installEventFilter(this);
-    overlay->setStyleSheet(
-        QString::fromLatin1("QLineEdit {background-color: %1; color: %2; border: none; }")
-            .arg(WidgetPalette::editorBackground().name(), WidgetPalette::editorText().name()));
+    // Colours through the palette rather than a style sheet, whose style costs on every paint.
+    overlay->setStyle(overlayStyle());
+    overlay->setFrame(false);
+    QPalette colours = overlay->palette();
+    colours.setColor(QPalette::Base, WidgetPalette::editorBackground());
+    colours.setColor(QPalette::Text, WidgetPalette::editorText());
+    // The block cursor of a masked editor shows its character in the window colour.
+    colours.setColor(QPalette::Window, WidgetPalette::editorBackground());
+    overlay->setPalette(colours);
+    // Its solid background covers it whole: a typed character need not repaint the row below.
+    overlay->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(overlay, SIGNAL(textChanged(QString)), this, SLOT(lineEditTextChanged(QString)));
     return overlay;
 }

@@ -58,6 +58,7 @@ void ListView::keyReleaseEvent(QKeyEvent *e)
             return;
         }
         const int previous = m_selectedIdx;
+        const int previousStart = m_startIdx;
         if (previous == -1)
             m_selectedIdx = searchNextItemIndex(0, false);
         else if (e->key() == Qt::Key_Down)
@@ -65,7 +66,7 @@ void ListView::keyReleaseEvent(QKeyEvent *e)
         else
             moveSelectionUp();
         e->accept();
-        update();
+        updateSelectionChange(previous, previousStart);
         if (m_selectedIdx != previous)
             emit focusChanged(m_selectedIdx);
         scheduleCheckFocus();

@@ -6,9 +6,10 @@
 #include "palette.h"
 
 #include <QImage>
+#include <QPaintEvent>
 #include <QPainter>
 
-void ListView::paintEvent(QPaintEvent *)
+void ListView::paintEvent(QPaintEvent *e)
 {
     QPainter painter(this);
     painter.save();
@@ -39,6 +40,9 @@ void ListView::paintEvent(QPaintEvent *)
         row->setGeometry(rowRect);
         row->setFocus(focused);
         row->setSelected(idx == m_selectedIdx);
+        // Rows outside the repainted part cost their layout and text for nothing.
+        if (!e->region().intersects(QRect(0, top, width(), rowHeight + 1)))
+            continue;
         row->paint(&painter, rowRect);
         painter.fillRect(
             QRect(QPoint(m_lineLeftMargin, top + rowHeight), QPoint(right, top + rowHeight)),
@@ -46,6 +50,7 @@ void ListView::paintEvent(QPaintEvent *)
     }
     paintScrollBar(&painter);
     painter.restore();
+    m_paintedStartIdx = m_startIdx;
     // A row learns its place when it is painted; an editor placed before that (a new page, a
     // first show) sits where the row is not, so it is placed again.
     if (selectedMoved)

@@ -4,9 +4,12 @@
 #include <QDebug>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QTimer>
+
+#include <climits>
 
 namespace {
 
@@ -23,6 +26,11 @@ void drawBubble(QPainter &painter, const QRectF &bubble)
     const int xRound = int(height / width * 3.8f + 3.8f);
     const int yRound = int(width / height * 3.8f + 3.8f);
     painter.drawRoundedRect(bubble, xRound, yRound, Qt::RelativeSize);
+}
+
+QPixmap framePixmap(int frame)
+{
+    return QPixmap(QString::fromLatin1(":ui/images/presence_loading%1.png").arg(frame + 1));
 }
 
 void prepareBubblePainter(QPainter &painter, const QColor &fill)
@@ -63,7 +71,9 @@ void Toast::armTimer(int ms)
     m_timer->stop();
     m_timer->setInterval(ms);
     m_timer->start();
+    m_countdown.start();
     m_timedOut = false;
+    m_pausedMs = 0;
 }
 
 void Toast::setTimeout(int ms)
@@ -72,6 +82,7 @@ void Toast::setTimeout(int ms)
         if (m_timer)
             m_timer->stop();
         m_timedOut = false;
+        m_pausedMs = 0;
         return;
     }
     m_timeout = ms;
@@ -150,10 +161,18 @@ void Toast::showEvent(QShowEvent *)
 {
     setFocusPolicy(Qt::StrongFocus);
     setFocus(Qt::OtherFocusReason);
+    if (m_pausedMs > 0)
+        armTimer(m_pausedMs);
 }
 
+// A notice that leaves the screen keeps what is left of its countdown instead of waking up
+// later to close what is already closed; shown again, it counts the rest.
 void Toast::hideEvent(QHideEvent *)
 {
+    if (m_timer && m_timer->isActive()) {
+        m_pausedMs = int(qBound<qint64>(1, m_timer->interval() - m_countdown.elapsed(), INT_MAX));
+        m_timer->stop();
+    }
     if (m_eventLoop)
         m_eventLoop->exit(0);
 }
@@ -214,30 +233,77 @@ ToastWait::ToastWait(const QString &message, int timeout, QWidget *parent)
 
 void ToastWait::pixmapTimeout()
 {
+    const int previous = m_frame;
     m_frame = m_frame < frameCount - 1 ? m_frame + 1 : 0;
-    update();
+    if (!isVisible()) {
+        m_frameTimer->stop();
+        return;
+    }
+    if (m_frameTop < 0 || !m_framesLoaded) {
+        update();
+        return;
+    }
+    update(frameRect(m_frames[previous]) | frameRect(m_frames[m_frame]));
 }
 
-void ToastWait::paintEvent(QPaintEvent *)
+QRect ToastWait::frameRect(const QPixmap &frame) const
+{
+    return QRect((width() - frame.width()) / 2, m_frameTop, frame.width(), frame.height());
+}
+
+void ToastWait::showEvent(QShowEvent *e)
+{
+    Toast::showEvent(e);
+    m_frameTimer->start();
+}
+
+void ToastWait::hideEvent(QHideEvent *e)
+{
+    m_frameTimer->stop();
+    Toast::hideEvent(e);
+}
+
+void ToastWait::paintEvent(QPaintEvent *e)
 {
     QPainter painter(this);
 
     const QRectF text = textRect();
-    const QRectF bound = painter.boundingRect(text, textFlags, message());
+    if (m_boundMessage != message() || m_boundSize != size() || m_boundFont != font()
+        || m_bound.isNull()) {
+        m_bound = painter.boundingRect(text, textFlags, message());
+        m_boundMessage = message();
+        m_boundSize = size();
+        m_boundFont = font();
+    }
+    const QRectF &bound = m_bound;
     const QRectF bubble = minimumBubble(
         QRectF(bound.left() - 10, bound.top() - 25, bound.width() + 20, bound.height() + 50));
 
-    prepareBubblePainter(painter, QColor(0, 0, 0, 216));
-    drawBubble(painter, bubble);
+    const QColor fill(0, 0, 0, 216);
+    // Clear of the rounded corners the bubble is a plain fill, which costs no path.
+    if (bubble.adjusted(8, 8, -8, -8).contains(e->rect())) {
+        painter.fillRect(e->rect(), fill);
+    } else {
+        prepareBubblePainter(painter, fill);
+        drawBubble(painter, bubble);
+    }
 
+    if (!m_framesLoaded) {
+        for (int idx = 0; idx < frameCount; ++idx)
+            m_frames[idx] = framePixmap(idx);
+        m_framesLoaded = true;
+    }
     // A missing frame image leaves its slot empty.
-    const QPixmap frame(QStringLiteral(":ui/images/presence_loading") + QString::number(m_frame + 1)
-        + QStringLiteral(".png"));
+    const QPixmap &frame = m_frames[m_frame];
+    m_frameTop = int(bubble.top() + 12);
     if (!frame.isNull())
-        painter.drawPixmap((width() - frame.width()) / 2, int(bubble.top() + 12), frame);
+        painter.drawPixmap(frameRect(frame).topLeft(), frame);
 
+    const QRectF shown = text.translated(0, 15);
+    if (!e->region().intersects(shown.toAlignedRect()))
+        return;
     painter.setPen(Qt::white);
-    painter.drawText(text.translated(0, 15), textFlags, message());
+    painter.drawText(shown, textFlags, message());
 }
 
 ToastWithOutKeyEvent::ToastWithOutKeyEvent(const QString &message, int timeout, QWidget *parent)

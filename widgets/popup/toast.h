@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QFont>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -71,10 +73,14 @@ private:
     bool m_useAnimation = false;
     // The countdown ran out and has not been started again; exec() must not wait for it.
     bool m_timedOut = false;
+    // When the countdown was last started, and what was left of it when the notice was hidden
+    // (0 when nothing was).
+    QElapsedTimer m_countdown;
+    int m_pausedMs = 0;
 };
 
 // A toast with a six-frame busy animation above its text, shown while waiting for a service.
-// The animation runs for as long as the toast exists.
+// The animation runs while the toast is on screen; a hidden toast stops it at its next frame.
 class ToastWait : public Toast
 {
     Q_OBJECT
@@ -83,6 +89,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
 
 private slots:
     void pixmapTimeout();
@@ -90,8 +98,21 @@ private slots:
 private:
     friend class ToastPrivate;
 
+    // Where a frame image goes: only that part changes from frame to frame.
+    QRect frameRect(const QPixmap &frame) const;
+
     QTimer *m_frameTimer = nullptr;
     int m_frame = 0;
+    // The top of the frame images in the last paint; -1 before it.
+    int m_frameTop = -1;
+    // The frame images, loaded once, and the text's bounds for the message, size and font they
+    // were laid out for: a frame repaints only the image's place.
+    QPixmap m_frames[6];
+    bool m_framesLoaded = false;
+    QString m_boundMessage;
+    QSize m_boundSize;
+    QFont m_boundFont;
+    QRectF m_bound;
 };
 
 // A toast that leaves every key to its parent widget.

@@ -229,7 +229,7 @@ private slots:
         f->writeConf(sbin("stations"),
             "Selected interface 'wlan1'\n3c:28:6d:11:22:33\nflags=[AUTH][ASSOC]\naid=1\n"
             "a4:5e:60:de:ad:01\nflags=[AUTH][ASSOC]\naid=2\n");
-        m_info = f->screen->findChild<SettingsHotspotInfo *>();
+        m_info = SettingsHotspotPrivate::devices(f->screen);
         m_info->show();
         QTRY_COMPARE(rows(), twoRows);
 

@@ -254,7 +254,7 @@ private:
     SettingsHotspot *screen() const { return qobject_cast<SettingsHotspot *>(m_instance.data()); }
     SettingsHotspotInfo *info() const
     {
-        return screen() ? screen()->findChild<SettingsHotspotInfo *>() : nullptr;
+        return screen() ? SettingsHotspotPrivate::devices(screen()) : nullptr;
     }
     QString sbin(const char *name) const { return root() + "/usr/sbin/" + name; }
     bool writeSbin(const char *name, const QByteArray &text)

@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(f->stored(f->hostapdConf(), "TETHERING/ssid").toString(), on ? "Lab 2" : "");
 
         // The result is told on the settings screen, also when the devices screen is over it.
-        f->screen->findChild<SettingsHotspotInfo *>()->show();
+        SettingsHotspotPrivate::devices(f->screen)->show();
         recordNotice();
         if (word.isNull()) {
             f->guard()->stop();
@@ -227,7 +227,7 @@ private slots:
         QVERIFY(!f->waitNotice() && !f->guard()->isActive());
         QCOMPARE(m_sent->size(), 1);
         QTEST(int(m_sent->at(0).at(2).toByteArray().at(0)), "indicator");
-        QVERIFY(!f->screen->findChild<SettingsHotspotInfo *>()->isVisible());
+        QVERIFY(!SettingsHotspotPrivate::devices(f->screen)->isVisible());
         // A late answer, after the guard gave up or a failure, belongs to no save.
         if (f->screen->isVisible()) {
             answer("on");

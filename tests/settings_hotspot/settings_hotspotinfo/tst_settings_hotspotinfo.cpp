@@ -29,7 +29,7 @@ private slots:
         f->installStandIn("hostapd_cli");
         write("stations", stations);
         // As the shell has it: owned by the settings screen, whose translations it uses.
-        m_info = f->screen->findChild<SettingsHotspotInfo *>();
+        m_info = SettingsHotspotPrivate::devices(f->screen);
     }
     void cleanup()
     {

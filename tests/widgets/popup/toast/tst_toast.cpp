@@ -71,7 +71,7 @@ private slots:
         QFETCH(bool, pressFirst);
         QFETCH(bool, closes);
         KeyRecorder screen;
-        Toast toast(QStringLiteral("Saved"), 0, &screen);
+        Toast toast(QStringLiteral("Saved"), 5000, &screen);
         toast.setIgnoreKey(ignoreKey);
         QSignalSpy closed(&toast, SIGNAL(toastTimeout()));
         screen.show();
@@ -84,6 +84,8 @@ private slots:
         }
         QCOMPARE(closed.count(), closes ? 1 : 0);
         QCOMPARE(toast.isVisible(), !closes);
+        // Closed, it must not wake later to close itself and report its timeout once more.
+        QCOMPARE(toast.findChild<QTimer *>()->isActive(), !closes);
         QVERIFY(screen.presses.isEmpty() && screen.releases.isEmpty());
     }
 
