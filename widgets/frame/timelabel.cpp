@@ -28,16 +28,23 @@ void TimeLabel::paintEvent(QPaintEvent *)
     const QString text
         = TimeLabelPrivate::timeText(QTime::currentTime(), m_time24Hour, m_blinkFlag);
     // The status bar gives the clock a fixed width; a font wider than the one it was laid out
-    // for is narrowed so that the hours are not cut off.
-    const int needed = GuiCompat::textWidth(painter.fontMetrics(), text);
-    if (needed > width()) {
-        QFont font = painter.font();
-        if (font.pixelSize() > 0)
-            font.setPixelSize(qMax(1, font.pixelSize() * width() / needed));
-        else
-            font.setPointSizeF(font.pointSizeF() * width() / needed);
-        painter.setFont(font);
+    // for is narrowed so that the hours are not cut off. Hinted glyphs do not shrink in
+    // proportion, so the size is stepped down until the text fits.
+    QFont font = painter.font();
+    for (int needed = GuiCompat::textWidth(QFontMetrics(font), text); needed > width();
+         needed = GuiCompat::textWidth(QFontMetrics(font), text)) {
+        if (font.pixelSize() > 0) {
+            if (font.pixelSize() == 1)
+                break;
+            font.setPixelSize(
+                qMax(1, qMin(font.pixelSize() - 1, font.pixelSize() * width() / needed)));
+        } else {
+            if (font.pointSizeF() <= 1)
+                break;
+            font.setPointSizeF(qMin(font.pointSizeF() - 0.5, font.pointSizeF() * width() / needed));
+        }
     }
+    painter.setFont(font);
     painter.setPen(WidgetPalette::barText());
     TextCache::drawText(
         &painter, QRect(0, 0, width(), height()), Qt::AlignRight | Qt::AlignVCenter, text);
