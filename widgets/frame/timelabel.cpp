@@ -41,7 +41,8 @@ void TimeLabel::paintEvent(QPaintEvent *)
         } else {
             if (font.pointSizeF() <= 1)
                 break;
-            font.setPointSizeF(qMin(font.pointSizeF() - 0.5, font.pointSizeF() * width() / needed));
+            font.setPointSizeF(
+                qMin<qreal>(font.pointSizeF() - 0.5, font.pointSizeF() * width() / needed));
         }
     }
     painter.setFont(font);
