@@ -5,10 +5,8 @@
 #include "selectpopup.h"
 #include "settings_hotspotinfo.h"
 
-extern "C" QObject *qt_plugin_instance();
-
-// The plug-in's entry, the screen driven through its keys, and the save cycle with the hotspot
-// script replaced by a recorder.
+// The screen driven through its keys, and the save cycle with the hotspot script replaced by a
+// recorder. The shell's loading of the plug-in is the simulator's and the device smoke test's.
 class tst_SettingsHotspot : public QObject
 {
     Q_OBJECT
@@ -27,20 +25,11 @@ private slots:
     }
     void cleanup()
     {
-        delete qt_plugin_instance();
         delete m_sent;
         delete f;
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
-    void pluginEntry()
-    {
-        QPointer<QObject> first = qt_plugin_instance();
-        QCOMPARE(qt_plugin_instance(), first.data());
-        QVERIFY(first->qt_metacast("com.quorvelnet.Plugin.BaseAppInterface/1.0"));
-        delete first;
-        QVERIFY(qobject_cast<SettingsHotspot *>(qt_plugin_instance()));
-    }
     void loadAndTranslate()
     {
         f->open();
