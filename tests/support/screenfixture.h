@@ -4,6 +4,8 @@
 #include "listviewsettingitems.h"
 #include "settings_hotspot_p.h"
 #include "tail.h"
+#include "testcompat.h"
+#include "testfiles.h"
 #include "testshell.h"
 #include "toast_p.h"
 
@@ -33,22 +35,12 @@ public:
 
     QString hostapdConf() const { return shell.path("/configs/wireless/hostapd.conf"); }
     QString envFile() const { return shell.core.envInfoFileName(); }
-    void writeConf(const QString &file, const QByteArray &contents)
-    {
-        QDir().mkpath(QFileInfo(file).absolutePath());
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(contents);
-    }
+    void writeConf(const QString &file, const QByteArray &contents) { writeFile(file, contents); }
     QVariant stored(const QString &file, const QString &key) const
     {
         return QSettings(file, QSettings::IniFormat).value(key);
     }
-    static QByteArray bytesOf(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    static QByteArray bytesOf(const QString &path) { return ::bytesOf(path); }
     static QStringList rowTexts(const ListView *list)
     {
         QStringList texts;
@@ -96,31 +88,15 @@ public:
 
     // Runs 'action' as soon as a notice shows; a modal notice blocks the caller in its own
     // loop, in which the action then runs. Deleting the returned watch cancels it.
-    QPointer<QTimer> whenNoticeShows(std::function<void(Toast *)> action)
+    QPointer<QObject> whenNoticeShows(std::function<void(Toast *)> action)
     {
-        // A timer that polls in its own timer event: Qt 4 connects no function objects.
-        struct Poll : QTimer
-        {
-            Poll(ScreenFixture *fixture, std::function<void(Toast *)> action)
-                : QTimer(fixture->screen)
-                , fixture(fixture)
-                , action(std::move(action))
-            { }
-            void timerEvent(QTimerEvent *) override
-            {
-                if (Toast *toast = fixture->visible(false, true)) {
-                    fixture->m_seen.append(toast);
-                    stop();
-                    deleteLater();
-                    action(toast);
-                }
-            }
-            ScreenFixture *fixture;
-            std::function<void(Toast *)> action;
-        };
-        auto poll = new Poll(this, std::move(action));
-        poll->start(1);
-        return poll;
+        return new RunWhen(
+            screen, [this] { return visible(false, true) != nullptr; },
+            [this, action] {
+                Toast *toast = visible(false, true);
+                m_seen.append(toast);
+                action(toast);
+            });
     }
     // Ends a notice as its own timeout would.
     static void expire(Toast *toast) { QVERIFY(QMetaObject::invokeMethod(toast, "timeout")); }

@@ -4,26 +4,29 @@
 // first when built against Qt 4; under Qt 5 the tests that call its helpers include it.
 #include <QLabel>
 #include <QPixmap>
-#include <QTimer>
 #include <QTimerEvent>
 
 #include <functional>
 
-#if QT_VERSION < 0x050000
-// Runs a function from the event loop once: Qt 4's timers call no function objects.
-class SoonRunner : public QObject
+// Runs 'run' from the event loop (also a nested one, such as a modal notice's) as soon as 'ready'
+// holds, unless 'context' is gone first; deleting it cancels it. Qt 4's timers call no function
+// objects, hence a timer event of its own.
+class RunWhen : public QObject
 {
 public:
-    SoonRunner(QObject *context, std::function<void()> run)
+    RunWhen(QObject *context, std::function<bool()> ready, std::function<void()> run)
         : QObject(context)
+        , m_ready(std::move(ready))
         , m_run(std::move(run))
     {
-        startTimer(0);
+        startTimer(1);
     }
 
 protected:
     void timerEvent(QTimerEvent *event) override
     {
+        if (!m_ready())
+            return;
         killTimer(event->timerId());
         const std::function<void()> run = std::move(m_run);
         deleteLater();
@@ -31,18 +34,14 @@ protected:
     }
 
 private:
+    std::function<bool()> m_ready;
     std::function<void()> m_run;
 };
-#endif
 
-// Runs 'run' once the event loop (also a nested one) gets to it, unless 'context' is gone.
 inline void runSoon(QObject *context, std::function<void()> run)
 {
-#if QT_VERSION >= 0x050000
-    QTimer::singleShot(0, context, run);
-#else
-    new SoonRunner(context, std::move(run));
-#endif
+    new RunWhen(
+        context, [] { return true; }, std::move(run));
 }
 
 // The picture a label shows, in the one form each Qt has.
@@ -81,36 +80,16 @@ inline QPixmap shownPixmap(const QLabel *label)
     } while (false)
 #define QTRY_COMPARE(expr, expected) QTRY_COMPARE_WITH_TIMEOUT(expr, expected, 5000)
 
-// Qt 5's form, which skips the current data row.
-#undef QSKIP
-#define QSKIP(message)                                                                             \
-    do {                                                                                           \
-        QTest::qSkip(message, QTest::SkipSingle, __FILE__, __LINE__);                              \
-        return;                                                                                    \
-    } while (false)
-
 // Qt 4's test programs always make a QApplication (a QWS server with -qws).
 #define QTEST_GUILESS_MAIN(TestObject) QTEST_MAIN(TestObject)
 
 namespace QTest {
-
-template<typename... Args> QTestData &addRow(const char *format, Args... args)
-{
-    return newRow(QString().sprintf(format, args...).toLatin1().constData());
-}
 
 inline bool qWaitForWindowActive(QWidget *window)
 {
     qWaitForWindowShown(window);
     HOTSPOT_TRY_WAIT(window->isActiveWindow(), 5000)
     return window->isActiveWindow();
-}
-
-// Qt 5 compares a string with a literal.
-inline bool qCompare(const QString &t1, const char *t2, const char *actual, const char *expected,
-    const char *file, int line)
-{
-    return qCompare(t1, QString::fromUtf8(t2), actual, expected, file, line);
 }
 
 // Qt 4's debug stream ends each line with its separator.
@@ -124,7 +103,6 @@ inline QByteArray logLine(const char *line)
 namespace Qt {
 constexpr QString::SplitBehavior SkipEmptyParts = QString::SkipEmptyParts;
 } // namespace Qt
-Q_DECLARE_METATYPE(Qt::Key)
 
 #define ignoreMessage(type, line) ignoreMessage(type, QTest::logLine(line).constData())
 

@@ -18,14 +18,8 @@ public:
         core.setStatusWidget(&status);
     }
 
-    // A settings file under the device root, created with its directories on first write.
+    // A path under the device root.
     QString path(const QString &devicePath) const { return core.devicePath(devicePath); }
-
-    void writeIni(const QString &file, const QString &key, const QVariant &value)
-    {
-        QSettings settings(file, QSettings::IniFormat);
-        settings.setValue(key, value);
-    }
 
     QTemporaryDir root;
     Core core;

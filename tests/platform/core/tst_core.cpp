@@ -28,49 +28,45 @@ class tst_Core : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void languages();
-};
-
-void tst_Core::initTestCase()
-{
+    void initTestCase()
+    {
 #ifdef PLUGIN_FILE
-    QLibrary plugin(QStringLiteral(PLUGIN_FILE));
-    QVERIFY2(plugin.load(), qPrintable(plugin.errorString()));
+        QLibrary plugin(QStringLiteral(PLUGIN_FILE));
+        QVERIFY2(plugin.load(), qPrintable(plugin.errorString()));
 #endif
-}
+    }
+    // Every language survives its code's round trip; an unknown one is refused and changes nothing.
+    // A sub-application uses its owner's translation; one without translations keeps the source.
+    void languages()
+    {
+        for (int language = 0; language < Core::LanguageCount; ++language)
+            QCOMPARE(Core::languageFromCode(Core::languageCode(language)), language);
+        QCOMPARE(Core::languageFromCode(QStringLiteral("en")), int(Core::English));
+        QCOMPARE(Core::languageFromCode(QStringLiteral("xx_XX")), -1);
+        Core core;
+        QTest::ignoreMessage(QtWarningMsg, "Core::setLanguage invalid language: 99");
+        core.setLanguage(99);
+        QCOMPARE(core.language(), int(Core::English));
 
-// Every language survives its code's round trip; an unknown one is refused and changes nothing.
-// A sub-application uses its owner's translation; one without translations keeps the source.
-void tst_Core::languages()
-{
-    for (int language = 0; language < Core::LanguageCount; ++language)
-        QCOMPARE(Core::languageFromCode(Core::languageCode(language)), language);
-    QCOMPARE(Core::languageFromCode(QStringLiteral("en")), int(Core::English));
-    QCOMPARE(Core::languageFromCode(QStringLiteral("xx_XX")), -1);
-    Core core;
-    QTest::ignoreMessage(QtWarningMsg, "Core::setLanguage invalid language: 99");
-    core.setLanguage(99);
-    QCOMPARE(core.language(), int(Core::English));
-
-    FakeApp owner(QStringLiteral("settings_hotspot"), nullptr);
-    FakeApp sub(QStringLiteral("settings_hotspotinfo"), &owner);
-    const auto save = [] { return QCoreApplication::translate("SettingsHotspot", "Save"); };
-    core.setLanguage(Core::German);
-    owner.reloadLanguage();
-    QCOMPARE(save(), QStringLiteral("Speichern"));
-    core.setLanguage(Core::Korean);
-    sub.reloadLanguage();
-    QCOMPARE(save(), QString::fromUtf8("저장"));
-    core.setLanguage(Core::English);
-    owner.reloadLanguage();
-    QCOMPARE(save(), QStringLiteral("Save"));
-    FakeApp stranger(QStringLiteral("no_such_app"), nullptr);
-    core.setLanguage(Core::Korean);
-    QTest::ignoreMessage(QtWarningMsg,
-        "Core::installTranslation no translation: \":/no_such_app/no_such_app_kr.qm\"");
-    stranger.reloadLanguage();
-}
+        FakeApp owner(QStringLiteral("settings_hotspot"), nullptr);
+        FakeApp sub(QStringLiteral("settings_hotspotinfo"), &owner);
+        const auto save = [] { return QCoreApplication::translate("SettingsHotspot", "Save"); };
+        core.setLanguage(Core::German);
+        owner.reloadLanguage();
+        QCOMPARE(save(), QStringLiteral("Speichern"));
+        core.setLanguage(Core::Korean);
+        sub.reloadLanguage();
+        QCOMPARE(save(), QString::fromUtf8("저장"));
+        core.setLanguage(Core::English);
+        owner.reloadLanguage();
+        QCOMPARE(save(), QStringLiteral("Save"));
+        FakeApp stranger(QStringLiteral("no_such_app"), nullptr);
+        core.setLanguage(Core::Korean);
+        QTest::ignoreMessage(QtWarningMsg,
+            "Core::installTranslation no translation: \":/no_such_app/no_such_app_kr.qm\"");
+        stranger.reloadLanguage();
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_Core)
 #include "tst_core.moc"

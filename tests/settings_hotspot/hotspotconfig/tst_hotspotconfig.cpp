@@ -2,6 +2,7 @@
 
 #include "core.h"
 #include "inifile.h"
+#include "testfiles.h"
 
 #include <QtTest>
 
@@ -48,9 +49,9 @@ private slots:
         QFETCH(QByteArray, files);
         const QList<QByteArray> parts = files.split('|');
         if (files != "||") {
-            writeRaw(m_core->devicePath(HotspotConfig::sipLinePath), "[LineInfo]\n" + parts[0]);
-            writeRaw(hostapd(), "[TETHERING]\n" + parts[1] + "\n");
-            writeRaw(m_core->envInfoFileName(), "[HOTSPOT]\nHOTSPOT=" + parts[2] + "\n");
+            writeFile(m_core->devicePath(HotspotConfig::sipLinePath), "[LineInfo]\n" + parts[0]);
+            writeFile(hostapd(), "[TETHERING]\n" + parts[1] + "\n");
+            writeFile(m_core->envInfoFileName(), "[HOTSPOT]\nHOTSPOT=" + parts[2] + "\n");
         }
         const HotspotConfig::Stored stored = HotspotConfig::load();
         const QString read
@@ -76,7 +77,7 @@ private slots:
     {
         QFETCH(QByteArray, tethering);
         QFETCH(QString, choices);
-        writeRaw(hostapd(), "[TETHERING]\n" + tethering + "\n");
+        writeFile(hostapd(), "[TETHERING]\n" + tethering + "\n");
         const HotspotConfig::Stored stored = HotspotConfig::load();
         QString frequency = "-", mode = "-";
         QCOMPARE(HotspotConfig::choicesFor(stored.hwMode, stored.ieee80211n, &frequency, &mode),
@@ -110,11 +111,11 @@ private slots:
                                 "wpa_passphrase = \"sec:secret 99\"\nnote=Caf\xc3\xa9\n"
                                 "ieee80211n=1\r\n\n[STATION]\nssid=\"HomeNet\"\n";
         const QByteArray env = "[DISPLAY]\nBrightness=7\n\n[HOTSPOT]\nHOTSPOT=false ; off\n";
-        writeRaw(hostapd(), file(conf));
-        writeRaw(m_core->envInfoFileName(), file(env));
+        writeFile(hostapd(), file(conf));
+        writeFile(m_core->envInfoFileName(), file(env));
         const QByteArray saved = file(QByteArray(conf).replace("ssid=Older", "ssid=New net"));
 
-        HotspotConfig::Tethering values = tethering("g", 1, "New net", "secret 99");
+        HotspotConfig::Tethering values {"g", 1, "New net", "secret 99"};
         QVERIFY(HotspotConfig::save(true, values, HotspotConfig::SsidChanged));
         QCOMPARE(bytesOf(hostapd()), saved);
         QCOMPARE(bytesOf(m_core->envInfoFileName()),
@@ -146,22 +147,22 @@ private slots:
     {
         QFETCH(QByteArray, tethering);
         QFETCH(QByteArray, afterSave);
-        writeRaw(hostapd(), "[TETHERING]\n" + tethering);
-        QVERIFY(HotspotConfig::save(true, this->tethering("b", 0, "Shown", "shown pass"), 0));
+        writeFile(hostapd(), "[TETHERING]\n" + tethering);
+        QVERIFY(HotspotConfig::save(true, {"b", 0, "Shown", "shown pass"}, 0));
         QCOMPARE(
             bytesOf(hostapd()), "[TETHERING]\n" + (afterSave.isEmpty() ? tethering : afterSave));
     }
     // Missing keys go to the end of their section, a missing section to the end of the file.
     void missingKeysAndSections()
     {
-        writeRaw(hostapd(), "[TETHERING]\r\nhw_mode=a\r\n\r\n[OTHER]\r\nx=1");
-        QVERIFY(HotspotConfig::save(false, tethering("a", 0, "net", "passphrase"),
+        writeFile(hostapd(), "[TETHERING]\r\nhw_mode=a\r\n\r\n[OTHER]\r\nx=1");
+        QVERIFY(HotspotConfig::save(false, {"a", 0, "net", "passphrase"},
             HotspotConfig::SsidChanged | HotspotConfig::PassphraseChanged));
         QCOMPARE(bytesOf(hostapd()),
             QByteArray("[TETHERING]\r\nhw_mode=a\r\nieee80211n=0\r\nssid=net\r\n"
                        "wpa_passphrase=passphrase\r\n\r\n[OTHER]\r\nx=1"));
         QCOMPARE(bytesOf(m_core->envInfoFileName()), QByteArray("[HOTSPOT]\nHOTSPOT=false\n"));
-        writeRaw(m_core->envInfoFileName(), "[DISPLAY]\nBrightness=7");
+        writeFile(m_core->envInfoFileName(), "[DISPLAY]\nBrightness=7");
         QVERIFY(HotspotConfig::writeSwitch(true));
         QCOMPARE(bytesOf(m_core->envInfoFileName()),
             QByteArray("[DISPLAY]\nBrightness=7\n\n[HOTSPOT]\nHOTSPOT=true\n"));
@@ -180,8 +181,8 @@ private slots:
     void valuesInQSettingsForm()
     {
         QFETCH(QString, text);
-        writeRaw(hostapd(), "[TETHERING]\nhw_mode=b\n");
-        QVERIFY(HotspotConfig::save(false, tethering("b", 0, "x" + text + "x", "y" + text),
+        writeFile(hostapd(), "[TETHERING]\nhw_mode=b\n");
+        QVERIFY(HotspotConfig::save(false, {"b", 0, "x" + text + "x", "y" + text},
             HotspotConfig::SsidChanged | HotspotConfig::PassphraseChanged));
         QCOMPARE(QSettings(hostapd(), QSettings::IniFormat).value("TETHERING/ssid").toString(),
             "x" + text + "x");
@@ -199,11 +200,11 @@ private slots:
     {
         // A cut serialised QDateTime once made QSettings throw std::bad_alloc.
         const QByteArray dateTime = bytes("@Variant(\0\0\0\x10\0%\x8b\xd1\xff\xff\xff\xff\xff)");
-        writeRaw(hostapd(),
+        writeFile(hostapd(),
             "[TETHERING]\nssid=" + dateTime
                 + "\nwpa_passphrase=@ByteArray(pass1234)\nhw_mode=@Invalid()\nieee80211n="
                 + bytes("@Variant(\0\0\0\x02\0\0\0\x01)\n"));
-        writeRaw(
+        writeFile(
             m_core->envInfoFileName(), "[HOTSPOT]\nHOTSPOT=" + bytes("@Variant(\0\0\0\x01\x01)\n"));
         const HotspotConfig::Stored stored = HotspotConfig::load();
         QCOMPARE(stored.ssid, QString::fromLatin1(dateTime.constData(), dateTime.size()));
@@ -215,7 +216,7 @@ private slots:
     void replacementKeepsOwnerModeAndLinks()
     {
         const QString real = m_root->filePath("real/hostapd.conf");
-        writeRaw(real, "[TETHERING]\nssid=a\n");
+        writeFile(real, "[TETHERING]\nssid=a\n");
         QDir().mkpath(QFileInfo(hostapd()).absolutePath());
         QVERIFY(QFile::link(real, hostapd()));
         QVERIFY(
@@ -223,8 +224,8 @@ private slots:
         const bool root = ::geteuid() == 0;
         if (root)
             QCOMPARE(::chown(QFile::encodeName(real).constData(), 1234, 5678), 0);
-        QVERIFY(HotspotConfig::save(
-            false, tethering("b", 0, "b", "passphrase"), HotspotConfig::SsidChanged));
+        QVERIFY(
+            HotspotConfig::save(false, {"b", 0, "b", "passphrase"}, HotspotConfig::SsidChanged));
         QVERIFY(QFileInfo(hostapd()).isSymLink());
         QVERIFY(bytesOf(hostapd()).startsWith("[TETHERING]\nssid=b\n"));
         struct stat after;
@@ -241,30 +242,7 @@ private:
     {
         return QByteArray(text, int(N - 1));
     }
-    static HotspotConfig::Tethering tethering(
-        const char *hwMode, int ieee80211n, const QString &ssid, const QString &passphrase)
-    {
-        HotspotConfig::Tethering values;
-        values.hwMode = QLatin1String(hwMode);
-        values.ieee80211n = ieee80211n;
-        values.ssid = ssid;
-        values.passphrase = passphrase;
-        return values;
-    }
-    static QByteArray bytesOf(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
     QString hostapd() const { return m_core->devicePath(HotspotConfig::hostapdConfPath); }
-    // Writes a file byte for byte, as another tool or a person would have left it.
-    void writeRaw(const QString &path, const QByteArray &contents)
-    {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(contents);
-    }
     QTemporaryDir *m_root = nullptr;
     Core *m_core = nullptr;
 };

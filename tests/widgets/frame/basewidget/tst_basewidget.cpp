@@ -60,10 +60,10 @@ private slots:
         TestShell shell;
         // Call lock shows on system type 1.
         shell.core.setSystemType(1);
-        shell.writeIni(
-            shell.core.configFileName(SystemConfigFile), QStringLiteral("Security/CallLock"), 2);
-        shell.writeIni(
-            shell.core.configFileName(UserConfigFile), QStringLiteral("Settings/24HourTime"), true);
+        QSettings(shell.core.configFileName(SystemConfigFile), QSettings::IniFormat)
+            .setValue(QStringLiteral("Security/CallLock"), 2);
+        QSettings(shell.core.configFileName(UserConfigFile), QSettings::IniFormat)
+            .setValue(QStringLiteral("Settings/24HourTime"), true);
         BaseWidget().updateStatus();
         auto clock = shell.status.findChild<TimeLabel *>(QStringLiteral("timeLabel"));
         QVERIFY(clock->time24Hour());

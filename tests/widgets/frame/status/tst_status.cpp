@@ -32,13 +32,6 @@ private slots:
         // Refused values stay within their enumeration's range: beyond it the call is undefined.
         QTest::newRow("wifi 7") << wifi << QByteArray("UIStatusWifi") << 7 << "statusWifi"
                                 << "Status::setUIStatusWifi invaild value! noupdate!";
-        QTest::newRow("bluetooth 3")
-            << QByteArray("setUIStatusBluetoothHeadset") << QByteArray("UIStatusBluetoothHeadset")
-            << 3 << "statusBlutoothHeadset"
-            << "Status::setUIStatusBluetoothHeadset invaild value! noupdate!";
-        QTest::newRow("AG 3") << QByteArray("setUIStatusAGMode") << QByteArray("UIStatusAG") << 3
-                              << "statusAGMode"
-                              << "Status::setUIStatusAG invalid value! noupdate!";
         QTest::newRow("pairing 0")
             << QByteArray("setUIStatusBTHeadsetPairing") << QByteArray("UIStatusBTHeadsetPairing")
             << 0 << "statusBTHSetPairing"

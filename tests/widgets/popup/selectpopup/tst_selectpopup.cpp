@@ -26,30 +26,6 @@ private slots:
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
-    void closingKeys_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<int>("selected");
-        QTest::newRow("Enter on the third entry") << int(Qt::Key_Enter) << 1 << 2;
-        QTest::newRow("F15") << int(Qt::Key_F15) << 0 << -1;
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << 0 << -1;
-    }
-
-    void closingKeys()
-    {
-        QFETCH(int, key);
-        QFETCH(int, result);
-        QFETCH(int, selected);
-        runSoon(m_popup, [&] {
-            m_popup->listView()->setSelectedIdx(2);
-            QTest::keyClick(m_popup->listView(), Qt::Key(key));
-        });
-        QCOMPARE(m_popup->exec(), result);
-        QCOMPARE(m_popup->selectedIdx(), selected);
-        QCOMPARE(m_popup->geometry(), QRect(0, 272, 480, 272));
-    }
-
     void releaseWithoutPressIsIgnored()
     {
         bool stillOpen = false;

@@ -14,7 +14,7 @@ private slots:
     void countdownRunsFromConstruction()
     {
 #if QT_VERSION < 0x050000
-        QSKIP("Qt 4's timers do not tell their remaining time");
+        QSKIP("Qt 4's timers do not tell their remaining time", SkipSingle);
 #else
         KeyRecorder screen;
         Toast toast(QStringLiteral("Saved"), 5000, &screen);
