@@ -10,10 +10,12 @@
 #include "appmessage.h"
 #include "baseappinterface.h"
 #include "core.h"
+#include "testcompat.h"
 
 #include <QApplication>
 #include <QDesktopWidget>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLibrary>
 #include <QLibraryInfo>
@@ -23,7 +25,6 @@
 #include <QRegExp>
 #include <QSettings>
 #include <QTemporaryFile>
-#include <QTimer>
 #include <QWSServer>
 
 #include <functional>
@@ -101,80 +102,39 @@ QWidget *visibleWidget(const char *className)
     return nullptr;
 }
 
-// Runs the steps one after another from the event loop, each once its condition holds; a step
-// whose condition does not come true in time ends the run as failed.
-class Driver : public QObject
+// The steps run one after another from the event loop, each once its condition holds, also
+// inside the modal loops of popups and notices.
+struct Step
+{
+    std::function<bool()> ready;
+    std::function<void()> act;
+};
+
+void runSteps(const QList<Step> &steps, int *done)
+{
+    if (*done < steps.size()) {
+        new RunWhen(qApp, steps.at(*done).ready, [steps, done] {
+            // The next step waits already while this one's action runs a modal loop.
+            const int step = (*done)++;
+            runSteps(steps, done);
+            steps.at(step).act();
+        });
+    }
+}
+
+// What the application tells the idle screen: its hotspot indicator follows the switch once the
+// access point runs.
+class IdleScreen : public QObject
 {
     Q_OBJECT
 public:
-    struct Step
-    {
-        const char *waitsFor;
-        std::function<bool()> ready;
-        std::function<void()> act;
-    };
-
-    explicit Driver(BaseAppInterface *application)
-        : m_application(application)
-    {
-        connect(&m_poll, SIGNAL(timeout()), this, SLOT(poll()));
-        m_poll.start(50);
-    }
-
-    void addStep(const char *waitsFor, std::function<bool()> ready, std::function<void()> act)
-    {
-        m_steps.append(Step {waitsFor, ready, act});
-    }
-
-    // The screen closes by itself once "Saved" has been shown.
-    bool succeeded() const
-    {
-        if (m_next < m_steps.size())
-            return fail(QLatin1String("the screen closed before ") + m_steps.at(m_next).waitsFor);
-        return true;
-    }
-    bool hotspotIconOn() const { return m_iconOn; }
-
+    bool hotspotIcon = false;
 public slots:
-    // What the application tells the other applications; the idle screen's hotspot indicator
-    // follows the switch once the access point runs.
     void appMessageSent(const QString &to, const QString &command, const QByteArray &payload)
     {
         if (to == QLatin1String("idle") && command == QLatin1String("updateHotspotIcon(bool)"))
-            m_iconOn = AppMessage::firstArgument<bool>(payload);
+            hotspotIcon = AppMessage::firstArgument<bool>(payload);
     }
-
-private slots:
-    // A step's action may enter a modal loop (a popup, a notice), in which the polling must go
-    // on; Qt does not fire a timer again while its slot runs, so actions run on timers of their
-    // own.
-    void poll()
-    {
-        // Emulated ARM runs are slow; a step still has a bound.
-        const int boundMs = 30000;
-        if (m_next >= m_steps.size()) {
-            m_poll.stop();
-        } else if (m_steps.at(m_next).ready()) {
-            m_pending.append(m_steps.at(m_next++).act);
-            m_waitedMs = 0;
-            QTimer::singleShot(0, this, SLOT(act()));
-        } else if ((m_waitedMs += m_poll.interval()) > boundMs) {
-            fail(QLatin1String("timed out waiting for ") + m_steps.at(m_next).waitsFor);
-            m_poll.stop();
-            m_application->end();
-        }
-    }
-
-    void act() { m_pending.takeFirst()(); }
-
-private:
-    QList<Step> m_steps;
-    QList<std::function<void()>> m_pending;
-    BaseAppInterface *m_application;
-    QTimer m_poll;
-    int m_next = 0;
-    int m_waitedMs = 0;
-    bool m_iconOn = false;
 };
 
 } // namespace
@@ -210,47 +170,49 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    Driver driver(application);
-    QObject::connect(&core, SIGNAL(appMessageSent(QString, QString, QByteArray)), &driver,
+    IdleScreen idle;
+    QObject::connect(&core, SIGNAL(appMessageSent(QString, QString, QByteArray)), &idle,
         SLOT(appMessageSent(QString, QString, QByteArray)));
-    driver.addStep(
-        "the settings screen", [] { return visibleWidget("SettingsHotspot"); },
-        [] {
-            pressKey(Qt::Key_Enter, '\r'); // the switch on
-            pressKey(Qt::Key_Down);
-            pressKey(Qt::Key_Enter, '\r');
-        });
-    driver.addStep(
-        "the Frequency popup", [] { return visibleWidget("SelectPopup"); },
-        [] {
-            pressKey(Qt::Key_Down); // 5G
-            pressKey(Qt::Key_Enter, '\r');
-        });
-    driver.addStep(
-        "the popup to close", [] { return !visibleWidget("SelectPopup"); },
-        [] { pressKey(Qt::Key_F15); }); // Save
     const QString scriptMark = core.devicePath(QLatin1String("/usr/sbin/hotspot.sh.ran"));
-    driver.addStep(
-        "the hotspot script", [&scriptMark] { return QFile::exists(scriptMark); },
-        [application] {
-            application->receiveMsg(QLatin1String("wifi2ui_Hotspot(str)"),
-                AppMessage::payload(QString::fromLatin1("on")));
-        });
-    driver.addStep(
-        "the hotspot indicator and \"Saved\"",
-        [&driver] { return driver.hotspotIconOn() && visibleWidget("Toast"); },
-        [&screenshot] {
-            QApplication::processEvents();
-            const QPixmap shot = QPixmap::grabWindow(QApplication::desktop()->winId());
-            if (!shot.save(screenshot, "PNG"))
-                fail(QLatin1String("cannot write ") + screenshot);
-        });
+    const QList<Step> steps = {{[] { return visibleWidget("SettingsHotspot"); },
+                                   [] {
+                                       pressKey(Qt::Key_Enter, '\r'); // the switch on
+                                       pressKey(Qt::Key_Down);
+                                       pressKey(Qt::Key_Enter, '\r');
+                                   }},
+        {[] { return visibleWidget("SelectPopup"); },
+            [] {
+                pressKey(Qt::Key_Down); // 5G
+                pressKey(Qt::Key_Enter, '\r');
+            }},
+        {[] { return !visibleWidget("SelectPopup"); }, [] { pressKey(Qt::Key_F15); }}, // Save
+        {[&scriptMark] { return QFile::exists(scriptMark); },
+            [application] {
+                application->receiveMsg(QLatin1String("wifi2ui_Hotspot(str)"),
+                    AppMessage::payload(QString::fromLatin1("on")));
+            }},
+        {[&idle] { return idle.hotspotIcon && visibleWidget("Toast"); },
+            [&screenshot] {
+                const QPixmap shot = QPixmap::grabWindow(QApplication::desktop()->winId());
+                if (!shot.save(screenshot, "PNG"))
+                    fail(QLatin1String("cannot write ") + screenshot);
+            }}};
+    QFile::remove(screenshot);
+    int done = 0;
+    runSteps(steps, &done);
+    // Emulated ARM is slow, but every wait has its bound.
+    QElapsedTimer clock;
+    clock.start();
+    new RunWhen(
+        qApp, [&clock] { return clock.elapsed() > 60000; }, [application] { application->end(); });
+    // The screen closes by itself once "Saved" has been shown.
     application->start(nullptr, nullptr);
 
     QSettings hostapd(
         core.devicePath(QLatin1String("/configs/wireless/hostapd.conf")), QSettings::IniFormat);
     QSettings envinfo(core.envInfoFileName(), QSettings::IniFormat);
-    bool ok = driver.succeeded();
+    bool ok
+        = done == steps.size() || fail(QString::fromLatin1("stopped before step %1").arg(done + 1));
     if (ok && hostapd.value(QLatin1String("TETHERING/hw_mode")).toString() != QLatin1String("a"))
         ok = fail(QLatin1String("hostapd.conf does not hold the 5 GHz band"));
     if (ok && envinfo.value(QLatin1String("HOTSPOT/HOTSPOT")).toString() != QLatin1String("true"))
