@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QProcess>
-#include <QTimer>
 
 namespace ScreenInvariants {
 
@@ -24,27 +23,20 @@ namespace {
             if (toast->isVisible())
                 ++(qobject_cast<ToastWait *>(toast) ? waitShown : shown);
         }
-        if (shown > 1)
-            *violations << QStringLiteral("%1 shows %2 result notices").arg(name).arg(shown);
-        if (waitShown > 1)
-            *violations << QStringLiteral("%1 shows %2 progress notices").arg(name).arg(waitShown);
-
-        auto list = screen->findChild<ListView *>(QString(), Qt::FindDirectChildrenOnly);
-        if (!list)
-            *violations << QStringLiteral("%1 has no list").arg(name);
-        else if (list->selectedIdx() < -1
-            || (list->itemSize() > 0 && list->selectedIdx() >= list->itemSize()))
-            *violations << QStringLiteral("%1 selects row %2 of %3")
+        if (shown > 1 || waitShown > 1)
+            *violations << QStringLiteral("%1 shows %2 result and %3 progress notices")
                                .arg(name)
-                               .arg(list->selectedIdx())
-                               .arg(list->itemSize());
-
+                               .arg(shown)
+                               .arg(waitShown);
+        auto list = screen->findChild<ListView *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!list || list->selectedIdx() < -1
+            || (list->itemSize() > 0 && list->selectedIdx() >= list->itemSize()))
+            *violations << name + QStringLiteral(" has no list or selects a row outside it");
         const bool guarding = TestHooks::guarding(screen);
         if (guarding && !screen->isVisible())
-            *violations << QStringLiteral("%1 is hidden with its guard running").arg(name);
+            *violations << name + QStringLiteral(" is hidden with its guard running");
         if (waitShown > 0 && !guarding)
-            *violations
-                << QStringLiteral("%1 shows a progress notice with no guard running").arg(name);
+            *violations << name + QStringLiteral(" shows a progress notice with no guard running");
     }
 
 } // namespace
@@ -54,7 +46,6 @@ QStringList check(SettingsHotspot *screen)
     QStringList violations;
     if (!screen)
         return violations;
-
     int popupsShown = 0;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (!qobject_cast<SelectPopup *>(widget) || !widget->isVisible())
@@ -76,13 +67,11 @@ QStringList check(SettingsHotspot *screen)
         auto useHotspot = dynamic_cast<ListViewCheckItem *>(list->item(0));
         const bool on = useHotspot && useHotspot->isChecked();
         for (int idx = 1; idx < 5; ++idx) {
-            if (list->item(idx)->m_itemSelectEnable != on) {
-                violations << QStringLiteral("row %1 is %2 while Use Hotspot is %3")
+            if (list->item(idx)->m_itemSelectEnable != on)
+                violations << QStringLiteral("row %1 is selectable: %2, Use Hotspot is on: %3")
                                   .arg(idx)
-                                  .arg(on ? QStringLiteral("disabled") : QStringLiteral("enabled"))
-                                  .arg(on ? QStringLiteral("on") : QStringLiteral("off"));
-                break;
-            }
+                                  .arg(!on)
+                                  .arg(on);
         }
     }
 
@@ -106,23 +95,16 @@ QStringList checkPileUp(SettingsHotspot *screen, int blockedFrames)
         popups += qobject_cast<SelectPopup *>(widget) ? 1 : 0;
     if (popups > blockedFrames)
         violations << QStringLiteral("%1 selection popups are alive").arg(popups);
-
     // A result notice and a progress notice each, and what the blocked handlers hold.
-    const int bound = 2 + 2 * blockedFrames;
-    QList<QWidget *> owners = {screen};
-    if (auto info = screen->findChild<SettingsHotspotInfo *>())
-        owners << info;
-    for (QWidget *owner : owners) {
-        const auto notices = owner->findChildren<Toast *>(QString(), Qt::FindDirectChildrenOnly);
-        if (notices.size() <= bound)
-            continue;
-        QStringList texts;
-        for (Toast *notice : notices)
-            texts << QLatin1Char('"') + notice->message() + QLatin1Char('"');
-        violations << QStringLiteral("the %1 screen keeps %2 notices alive: %3")
-                          .arg(QLatin1String(owner == screen ? "settings" : "devices"))
-                          .arg(notices.size())
-                          .arg(texts.join(QLatin1Char(' ')));
+    for (QWidget *owner : {static_cast<QWidget *>(screen),
+             static_cast<QWidget *>(screen->findChild<SettingsHotspotInfo *>())}) {
+        const int notices = owner
+            ? owner->findChildren<Toast *>(QString(), Qt::FindDirectChildrenOnly).size()
+            : 0;
+        if (notices > 2 + 2 * blockedFrames)
+            violations << QStringLiteral("%1 keeps %2 notices alive")
+                              .arg(owner->metaObject()->className())
+                              .arg(notices);
     }
     return violations;
 }
