@@ -134,16 +134,13 @@ public:
             && writeSbin("stations", stationOutput());
     }
 
-    void begin()
+    // Loads the application as the shell does; the events begin with the event loop.
+    bool load()
     {
         m_loader.setFileName(QStringLiteral(SOAK_PLUGIN_FILE));
         m_instance = m_loader.instance();
-        if (!info()) {
-            std::fprintf(stderr, "soak: %s\n", qPrintable(m_loader.errorString()));
-            QCoreApplication::exit(2);
-            return;
-        }
         QTimer::singleShot(0, this, &Soak::step);
+        return info();
     }
 
 private:
@@ -156,14 +153,10 @@ private:
     }
     template<typename Table> int weighted(const Table &table)
     {
-        int draw = 0;
+        std::vector<int> weights;
         for (const auto &entry : table)
-            draw += entry.weight;
-        draw = below(draw);
-        int idx = 0;
-        for (; draw >= table[idx].weight; ++idx)
-            draw -= table[idx].weight;
-        return idx;
+            weights.push_back(entry.weight);
+        return std::discrete_distribution<int>(weights.begin(), weights.end())(m_random);
     }
     QByteArray bytes(int count)
     {
@@ -217,10 +210,7 @@ private:
         QByteArray output = percent(80) ? "Selected interface 'wlan1'\n" : "";
         const QByteArray canary = QFile::encodeName(m_canary);
         for (int station = below(9); station > 0; --station) {
-            QByteArray address
-                = QByteArray::number(qulonglong(m_random() | (1ULL << 60)), 16).right(12);
-            for (int colon = 10; colon > 0; colon -= 2)
-                address.insert(colon, ':');
+            const QByteArray address = bytes(6).toHex(':');
             output += (percent(30) ? address.toUpper() : address) + "\nflags=[AUTH][ASSOC]\n"
                 + pick<QByteArray>({"", "", " ; touch " + canary + '\n',
                     "$(touch " + canary + "):00:00:00:00:00\n"});
@@ -269,7 +259,7 @@ private:
         // deletions that inner loops could not do behind this event); what remains is kept.
         if (m_depth == 1) {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            check(ScreenInvariants::checkPileUp(screen(), 0));
+            check(checkPileUp());
         }
         // The shell starts the application first of all; a key is rarely held past its long
         // press.
@@ -326,14 +316,31 @@ private:
         return true;
     }
     // Starts, ends and hides of either screen: 'what' 0, 1 or 2.
-    void lifecycle(BaseAppInterface *application, QWidget *widget, int what)
+    template<typename Screen> void lifecycle(Screen *screen, int what)
     {
-        if (what == 0 && !widget->isVisible())
-            application->start(nullptr, nullptr);
+        if (what == 0 && !screen->isVisible())
+            screen->start(nullptr, nullptr);
         else if (what == 1)
-            application->end();
+            screen->end();
         else if (what == 2)
-            widget->hide();
+            screen->hide();
+    }
+
+    // No popup and at most a result and a progress notice of each screen outlive their modal
+    // loops.
+    QStringList checkPileUp()
+    {
+        QStringList violations;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (qobject_cast<SelectPopup *>(widget))
+                violations << QStringLiteral("a selection popup is alive");
+        }
+        for (QWidget *owner : {static_cast<QWidget *>(screen()), static_cast<QWidget *>(info())}) {
+            if (owner->findChildren<Toast *>(QString(), Qt::FindDirectChildrenOnly).size() > 2)
+                violations << QStringLiteral("%1 keeps more than two notices alive")
+                                  .arg(owner->metaObject()->className());
+        }
+        return violations;
     }
 
     // The settings files still parse and keep every line the screen does not own, the screen's
@@ -420,13 +427,11 @@ private:
         check(ScreenInvariants::check(screen()) + checkDevice() + seriousWarnings);
         delete m_instance.data();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QStringList left;
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (!qobject_cast<Status *>(widget) && widget != &m_display)
-                left << QString::fromLatin1(widget->metaObject()->className());
+                check({QStringLiteral("a %1 outlived the application")
+                           .arg(widget->metaObject()->className())});
         }
-        if (!left.isEmpty())
-            check({"windows outlived the application: " + left.join(' ')});
         std::printf("soak: passed %lld events, seed %llu\n", m_done,
             static_cast<unsigned long long>(m_seed));
         QCoreApplication::exit(0);
@@ -463,9 +468,9 @@ private:
                 if (!m_held.isEmpty())
                     m_display.sendKey(m_held.takeAt(below(m_held.size())), QString(), false);
             }},
-        {8, [this] { tap(0, randomText()); }}, {3, [this] { lifecycle(screen(), screen(), 0); }},
-        {2, [this] { lifecycle(screen(), screen(), 1 + below(2)); }},
-        {3, [this] { lifecycle(info(), info(), below(3)); }},
+        {8, [this] { tap(0, randomText()); }}, {3, [this] { lifecycle(screen(), 0); }},
+        {2, [this] { lifecycle(screen(), 1 + below(2)); }},
+        {3, [this] { lifecycle(info(), below(3)); }},
         {9,
             [this] { // the commands the screens know, near misses of them and garbage
                 BaseAppInterface *target
@@ -569,17 +574,16 @@ int main(int argc, char *argv[])
     parser.process(application);
     bool ok[2] = {};
     const qint64 events = parser.value("events").toLongLong(&ok[0]);
+    qInstallMessageHandler(collectLog);
     Core core;
     Status status;
     core.setStatusWidget(&status);
     Soak soak(events, parser.value("seed").toULongLong(&ok[1]));
-    if (!ok[0] || events < 1 || !ok[1] || !soak.plant()) {
-        std::fprintf(stderr, "soak: bad arguments or no temporary device root\n");
+    core.setDeviceRoot(soak.root());
+    if (!ok[0] || events < 1 || !ok[1] || !soak.plant() || !soak.load()) {
+        std::fprintf(stderr, "soak: bad arguments, no temporary device root or no plug-in\n");
         return 2;
     }
-    core.setDeviceRoot(soak.root());
-    qInstallMessageHandler(collectLog);
-    QTimer::singleShot(0, &soak, &Soak::begin);
     const int result = application.exec();
     qInstallMessageHandler(nullptr);
     return result;
