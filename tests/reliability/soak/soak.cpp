@@ -78,19 +78,17 @@ QSet<QByteArray> sectionLines(const QByteArray &text)
     return lines;
 }
 
-// The keypad, each key with the text it types and its weight.
+// The keypad, each key with its weight; the keys below 0x100 type their character.
 const struct
 {
     int key;
-    const char *text;
     int weight;
-} keypad[] = {{Qt::Key_F11, "", 5}, {Qt::Key_F12, "", 5}, {Qt::Key_F13, "", 2},
-    {Qt::Key_F14, "", 4}, {Qt::Key_F15, "", 8}, {Qt::Key_F1, "", 3}, {Qt::Key_F2, "", 3},
-    {Qt::Key_F3, "", 3}, {Qt::Key_F4, "", 3}, {Qt::Key_F5, "", 3}, {Qt::Key_F6, "", 1},
-    {Qt::Key_F10, "", 1}, {Qt::Key_Up, "", 6}, {Qt::Key_Down, "", 6}, {Qt::Key_Left, "", 2},
-    {Qt::Key_Right, "", 2}, {Qt::Key_Enter, "", 9}, {Qt::Key_Escape, "", 2},
-    {Qt::Key_Backspace, "", 2}, {Qt::Key_0, "0", 2}, {Qt::Key_7, "7", 2},
-    {Qt::Key_Asterisk, "*", 1}, {Qt::Key_NumberSign, "#", 1}, {Qt::Key_VolumeUp, "", 1}};
+} keypad[] = {{Qt::Key_F11, 5}, {Qt::Key_F12, 5}, {Qt::Key_F13, 2}, {Qt::Key_F14, 4},
+    {Qt::Key_F15, 8}, {Qt::Key_F1, 3}, {Qt::Key_F2, 3}, {Qt::Key_F3, 3}, {Qt::Key_F4, 3},
+    {Qt::Key_F5, 3}, {Qt::Key_F6, 1}, {Qt::Key_F10, 1}, {Qt::Key_Up, 6}, {Qt::Key_Down, 6},
+    {Qt::Key_Left, 2}, {Qt::Key_Right, 2}, {Qt::Key_Enter, 9}, {Qt::Key_Escape, 2},
+    {Qt::Key_Backspace, 2}, {Qt::Key_0, 2}, {Qt::Key_7, 2}, {Qt::Key_Asterisk, 1},
+    {Qt::Key_NumberSign, 1}, {Qt::Key_VolumeUp, 1}};
 
 // Qt's own warnings that always mean a fault.
 const char *const seriousTexts[] = {"QProcess: Destroyed while process",
@@ -283,13 +281,14 @@ private:
     }
     void keyAction(bool press, bool release)
     {
-        const auto &key = keypad[weighted(keypad)];
-        if (press && !release && !m_held.contains(key.key))
-            m_held.append(key.key);
+        const int key = keypad[weighted(keypad)].key;
+        const QString text = key < 0x100 ? QString(QChar(key)) : QString();
+        if (press && !release && !m_held.contains(key))
+            m_held.append(key);
         if (press)
-            m_display.sendKey(key.key, QLatin1String(key.text), true);
+            m_display.sendKey(key, text, true);
         if (release)
-            m_display.sendKey(key.key, QLatin1String(key.text), false);
+            m_display.sendKey(key, text, false);
     }
     // Fires one of the running guard timers, or of the notices' timers, as Qt would: stopped,
     // then its slot.

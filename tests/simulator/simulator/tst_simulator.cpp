@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -52,11 +53,8 @@ private slots:
     void scriptSavesThroughTheService()
     {
         QTemporaryDir dir;
-        QVERIFY(QDir().mkpath(dir.filePath("sandbox/configs")));
-        QFile options(dir.filePath("sandbox/configs/simulator.ini"));
-        QVERIFY(options.open(QIODevice::WriteOnly));
-        options.write("[WifiService]\nAnswerDelayMs=0\n");
-        options.close();
+        QSettings(dir.filePath("sandbox/configs/simulator.ini"), QSettings::IniFormat)
+            .setValue("WifiService/AnswerDelayMs", 0);
         QFile script(dir.filePath("walk.script"));
         QVERIFY(script.open(QIODevice::WriteOnly));
         script.write("screenshot start.png\nkey OK\nkey F15\nuntil shown Toast 10000\n"
