@@ -39,28 +39,21 @@ int saveUnderFileSizeLimit(const QString &root, qint64 limit, int argc, char **a
         return 3;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    Core core;
-    core.setDeviceRoot(root);
-    Status status;
-    core.setStatusWidget(&status);
-    SettingsHotspot screen;
-    screen.loadsetting();
-    screen.show();
-    auto list = screen.findChild<ListView *>();
-    const auto row
-        = [list](int idx) { return static_cast<ListViewLineEditItem *>(list->item(idx)); };
-    QTest::keyClick(list, Qt::Key_Enter);
-    row(3)->setEditText(QLatin1String(editedSsid));
-    row(4)->setEditText(QLatin1String(editedPassword));
-    QTest::keyClick(&screen, Qt::Key_F15);
+    ScreenFixture f;
+    f.shell.core.setDeviceRoot(root);
+    f.open();
+    f.tap(Qt::Key_Enter);
+    f.ssid()->setEditText(QLatin1String(editedSsid));
+    f.password()->setEditText(QLatin1String(editedPassword));
+    f.softKey(4);
     QTextStream out(stdout);
-    for (Toast *toast : screen.findChildren<Toast *>()) {
+    for (Toast *toast : f.screen->findChildren<Toast *>()) {
         if (toast->isVisible())
             out << "notice " << toast->message() << '\n';
     }
-    out << "switch " << static_cast<ListViewCheckItem *>(list->item(0))->isChecked() << "\nssid "
-        << row(3)->editText() << "\npassword " << row(4)->editText() << "\nguard "
-        << TestHooks::guarding(&screen) << '\n';
+    out << "switch " << f.useHotspot()->isChecked() << "\nssid " << f.ssid()->editText()
+        << "\npassword " << f.password()->editText() << "\nguard " << TestHooks::guarding(f.screen)
+        << '\n';
     return 0;
 }
 
