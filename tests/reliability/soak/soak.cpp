@@ -251,8 +251,6 @@ private:
         }
         ++m_done;
         ++m_depth;
-        if (m_releaseFirst)
-            m_display.sendKey(std::exchange(m_releaseFirst, 0), QString(), false);
         // With no modal loop open, whatever was retired is due for deletion (Qt re-queues the
         // deletions that inner loops could not do behind this event); what remains is kept.
         if (m_depth == 1) {
@@ -269,6 +267,9 @@ private:
             : action == Idle                 ? 1 + below(4)
                                              : 0;
         QTimer::singleShot(delay, this, &Soak::step);
+        // Let go only now: the release may open a modal loop, in which the next steps run.
+        if (m_releaseFirst)
+            m_display.sendKey(std::exchange(m_releaseFirst, 0), QString(), false);
         m_actions[action].perform();
         check(ScreenInvariants::check(screen()) + checkDevice() + seriousWarnings);
         --m_depth;
