@@ -3,8 +3,8 @@
 # the current time) and checks it after every event: keys, messages, early timer expiries,
 # starts, ends and hides, and outside programs that answer late, never or with garbage (see
 # tests/reliability/soak). Runs the release build; SOAK_BUILD=sanitize runs the AddressSanitizer
-# and UndefinedBehaviorSanitizer build instead, several times slower. Progress is printed every
-# 100000 events; a failure names the seed and the event and lists the events that led to it.
+# and UndefinedBehaviorSanitizer build instead, several times slower. A failure names
+# the seed and the event.
 #
 #   ./scripts/run-soak.sh [EVENTS] [SEED]
 set -eu
@@ -29,4 +29,4 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1:fast_unwind_on_malloc=0"
 export LSAN_OPTIONS="suppressions=$top/tests/sanitizer/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-exec "$dir/bin/hotspot_soak" --events "$events" --seed "$seed" --report-every 100000
+exec "$dir/bin/hotspot_soak" --events "$events" --seed "$seed"

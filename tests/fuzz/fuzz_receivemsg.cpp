@@ -27,15 +27,8 @@ QTemporaryDir *scratch = nullptr;
 Core *core = nullptr;
 QTimer *expirer = nullptr;
 
-const char *const commands[] = {
-    "wifi2ui_Hotspot(str)",
-    "wifi2ui_Hotspot_release_ack(str)",
-    "changedLanguage()",
-    "changedStatus()",
-    "wifi2ui_Hotspot(QString)",
-    "WIFI2UI_HOTSPOT(STR)",
-    "",
-};
+const char *const commands[] = {"wifi2ui_Hotspot(str)", "wifi2ui_Hotspot_release_ack(str)",
+    "changedLanguage()", "changedStatus()", "wifi2ui_Hotspot(QString)", "WIFI2UI_HOTSPOT(STR)", ""};
 
 // What the notices' own timers would do, only sooner.
 void expireEverything()
@@ -114,10 +107,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (command == QLatin1String("changedLanguage()"))
             core->setLanguage(selector % Core::LanguageCount);
 
-        BaseAppInterface *target = screen;
         if (selector & 0x80)
-            target = SettingsHotspotPrivate::devices(screen);
-        target->receiveMsg(command, payload);
+            SettingsHotspotPrivate::devices(screen)->receiveMsg(command, payload);
+        else
+            screen->receiveMsg(command, payload);
 
         const QStringList violations = ScreenInvariants::check(screen);
         if (!violations.isEmpty()) {

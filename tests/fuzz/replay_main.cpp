@@ -30,10 +30,8 @@ int main(int argc, char *argv[])
     }
     for (const QString &input : qAsConst(inputs)) {
         QFile file(input);
-        if (!file.open(QIODevice::ReadOnly)) {
-            std::fprintf(stderr, "cannot read %s\n", qPrintable(input));
+        if (!file.open(QIODevice::ReadOnly))
             return 1;
-        }
         const QByteArray data = file.readAll();
         LLVMFuzzerTestOneInput(
             reinterpret_cast<const uint8_t *>(data.constData()), size_t(data.size()));

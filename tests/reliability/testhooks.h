@@ -8,24 +8,17 @@
 // The application's private hooks, reached only through here by the reliability tests.
 namespace TestHooks {
 
-inline QTimer *guard(const SettingsHotspot *screen)
+// The guard timer of either screen.
+inline QTimer *guard(const QWidget *screen)
 {
-    return SettingsHotspotPrivate::guardTimer(screen);
-}
-inline QTimer *guard(const SettingsHotspotInfo *screen)
-{
-    return SettingsHotspotInfoPrivate::guardTimer(screen);
+    if (auto info = qobject_cast<const SettingsHotspotInfo *>(screen))
+        return SettingsHotspotInfoPrivate::guardTimer(info);
+    return SettingsHotspotPrivate::guardTimer(static_cast<const SettingsHotspot *>(screen));
 }
 inline bool guarding(const QWidget *screen)
 {
-    const QTimer *timer = qobject_cast<const SettingsHotspotInfo *>(screen)
-        ? guard(static_cast<const SettingsHotspotInfo *>(screen))
-        : guard(static_cast<const SettingsHotspot *>(screen));
+    const QTimer *timer = guard(screen);
     return timer && timer->isActive();
-}
-inline QStringList deviceList(const SettingsHotspotInfo *screen)
-{
-    return SettingsHotspotInfoPrivate::deviceList(screen);
 }
 
 } // namespace TestHooks

@@ -39,28 +39,21 @@ int saveUnderFileSizeLimit(const QString &root, qint64 limit, int argc, char **a
         return 3;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    Core core;
-    core.setDeviceRoot(root);
-    Status status;
-    core.setStatusWidget(&status);
-    SettingsHotspot screen;
-    screen.loadsetting();
-    screen.show();
-    auto list = screen.findChild<ListView *>();
-    const auto row
-        = [list](int idx) { return static_cast<ListViewLineEditItem *>(list->item(idx)); };
-    QTest::keyClick(list, Qt::Key_Enter);
-    row(3)->setEditText(QLatin1String(editedSsid));
-    row(4)->setEditText(QLatin1String(editedPassword));
-    QTest::keyClick(&screen, Qt::Key_F15);
+    ScreenFixture f;
+    f.shell.core.setDeviceRoot(root);
+    f.open();
+    f.tap(Qt::Key_Enter);
+    f.ssid()->setEditText(QLatin1String(editedSsid));
+    f.password()->setEditText(QLatin1String(editedPassword));
+    f.softKey(4);
     QTextStream out(stdout);
-    for (Toast *toast : screen.findChildren<Toast *>()) {
+    for (Toast *toast : f.screen->findChildren<Toast *>()) {
         if (toast->isVisible())
             out << "notice " << toast->message() << '\n';
     }
-    out << "switch " << static_cast<ListViewCheckItem *>(list->item(0))->isChecked() << "\nssid "
-        << row(3)->editText() << "\npassword " << row(4)->editText() << "\nguard "
-        << TestHooks::guarding(&screen) << '\n';
+    out << "switch " << f.useHotspot()->isChecked() << "\nssid " << f.ssid()->editText()
+        << "\npassword " << f.password()->editText() << "\nguard " << TestHooks::guarding(f.screen)
+        << '\n';
     return 0;
 }
 
@@ -254,14 +247,15 @@ private slots:
         } else if (fault.startsWith(QLatin1String("query."))) {
             QTRY_COMPARE(rows(), QStringList({"The hotspot is not answering"}));
             QTRY_VERIFY(settled());
-            QVERIFY(TestHooks::deviceList(m_info).isEmpty());
+            QVERIFY(SettingsHotspotInfoPrivate::deviceList(m_info).isEmpty());
         } else {
             // The screen learns of a tool that cannot start at once, or never.
             QTRY_VERIFY(settled());
             QCOMPARE(recordedPids(pidFile).size(), started);
         }
         QTEST(rows(), "rowsAfter");
-        QVERIFY(m_info->isVisible() && !infoNotice());
+        // The fixture's notices are those of the devices screen too, which is the one shown.
+        QVERIFY(m_info->isVisible() && !f->notice());
         QCOMPARE(TestHooks::guarding(m_info), disconnect);
 
         // The tool works again.
@@ -270,7 +264,7 @@ private slots:
         if (disconnect) {
             TestHooks::guard(m_info)->stop();
             QVERIFY(QMetaObject::invokeMethod(m_info, "displayResult"));
-            QCOMPARE(infoNotice() ? infoNotice()->message() : QString(), QStringLiteral("Failed"));
+            QCOMPARE(f->notice() ? f->notice()->message() : QString(), QStringLiteral("Failed"));
             QTRY_COMPARE(rows(), twoRows);
         } else {
             f->writeConf(sbin("stations"), "Selected interface 'wlan1'\n02:00:00:00:00:07\n");
@@ -309,14 +303,6 @@ private:
             if (QFileInfo(file).isFile())
                 QCOMPARE(f->stored(file, key.first).toString(), key.second);
         }
-    }
-    Toast *infoNotice() const
-    {
-        for (Toast *toast : m_info->findChildren<Toast *>()) {
-            if (toast->isVisible() && !qobject_cast<ToastWait *>(toast))
-                return toast;
-        }
-        return nullptr;
     }
 
     ScreenFixture *f = nullptr;

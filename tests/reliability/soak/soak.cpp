@@ -1,10 +1,9 @@
-// The random-event soak: plays the telephone's shell and its user against the real plug-in.
-// It loads the application as the shell does, shows its windows on the simulator's display
-// (which routes the keys as the device's window server does) and delivers, one event at a time,
-// key presses and releases, messages, early timer expiries, starts, ends and hides, and changes
-// to the stand-ins of the outside programs (../stand-ins/). After every event it checks the
-// screens and the device files, and stops at the first violation with the seed, the event's
-// number and the events and log lines that led there.
+// The random-event soak: plays the telephone's shell and its user against the real plug-in,
+// loaded as the shell loads it and shown on the simulator's display (which routes the keys as
+// the device's window server does). Each step draws one event from a seeded table: keys,
+// messages, early timer expiries, starts, ends and hides, and changes to the stand-ins of the
+// outside programs (../stand-ins/). After every event the screens and the device files are
+// checked; the first violation stops the run with the seed and the event's number.
 
 #include "../testhooks.h"
 #include "appmessage.h"
@@ -20,8 +19,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QKeySequence>
 #include <QPluginLoader>
 #include <QPointer>
 #include <QProcess>
@@ -41,7 +38,6 @@ namespace {
 
 // Deeper than this, events only close what is open, so the stack of modal loops stays bounded.
 const int maxNesting = 8;
-const int recentCount = 40;
 
 // Settings files as other owners left them. The screen owns only the keys of 'owned', each
 // with the values it may write; every other line must stay. Files without owned keys are
@@ -82,45 +78,30 @@ QSet<QByteArray> sectionLines(const QByteArray &text)
     return lines;
 }
 
-// The keypad, each key with the text it types and its weight.
+// The keypad, each key with its weight; the keys below 0x100 type their character.
 const struct
 {
     int key;
-    const char *text;
     int weight;
-} keys[] = {{Qt::Key_F11, "", 5}, {Qt::Key_F12, "", 5}, {Qt::Key_F13, "", 2}, {Qt::Key_F14, "", 4},
-    {Qt::Key_F15, "", 8}, {Qt::Key_F1, "", 3}, {Qt::Key_F2, "", 3}, {Qt::Key_F3, "", 3},
-    {Qt::Key_F4, "", 3}, {Qt::Key_F5, "", 3}, {Qt::Key_F6, "", 1}, {Qt::Key_F10, "", 1},
-    {Qt::Key_Up, "", 6}, {Qt::Key_Down, "", 6}, {Qt::Key_Left, "", 2}, {Qt::Key_Right, "", 2},
-    {Qt::Key_Enter, "", 9}, {Qt::Key_Escape, "", 2}, {Qt::Key_Backspace, "", 2},
-    {Qt::Key_0, "0", 2}, {Qt::Key_7, "7", 2}, {Qt::Key_Asterisk, "*", 1},
-    {Qt::Key_NumberSign, "#", 1}, {Qt::Key_VolumeUp, "", 1}};
+} keypad[] = {{Qt::Key_F11, 5}, {Qt::Key_F12, 5}, {Qt::Key_F13, 2}, {Qt::Key_F14, 4},
+    {Qt::Key_F15, 8}, {Qt::Key_F1, 3}, {Qt::Key_F2, 3}, {Qt::Key_F3, 3}, {Qt::Key_F4, 3},
+    {Qt::Key_F5, 3}, {Qt::Key_F6, 1}, {Qt::Key_F10, 1}, {Qt::Key_Up, 6}, {Qt::Key_Down, 6},
+    {Qt::Key_Left, 2}, {Qt::Key_Right, 2}, {Qt::Key_Enter, 9}, {Qt::Key_Escape, 2},
+    {Qt::Key_Backspace, 2}, {Qt::Key_0, 2}, {Qt::Key_7, 2}, {Qt::Key_Asterisk, 1},
+    {Qt::Key_NumberSign, 1}, {Qt::Key_VolumeUp, 1}};
 
-// Qt's own warnings that always mean a fault, whatever the application logs besides.
+// Qt's own warnings that always mean a fault.
 const char *const seriousTexts[] = {"QProcess: Destroyed while process",
     "QObject::connect:", "QObject::disconnect:", "QWidget::repaint: Recursive repaint",
     "QPainter::begin", "has already called exec()", "QMetaObject::invokeMethod: No such method"};
-
-// The last log lines and events are kept for a failure report instead of printing a million.
-QStringList recentLog;
-QStringList recentEvents;
 QStringList seriousWarnings;
 
 void collectLog(QtMsgType type, const QMessageLogContext &, const QString &text)
 {
-    recentLog.append(text.left(300));
-    if (recentLog.size() > recentCount / 2)
-        recentLog.removeFirst();
     for (const char *serious : seriousTexts) {
         if (type != QtDebugMsg && type != QtInfoMsg && text.contains(QLatin1String(serious)))
-            seriousWarnings << QStringLiteral("Qt warned \"%1\" during %2")
-                                   .arg(text, recentEvents.value(recentEvents.size() - 1));
+            seriousWarnings << "Qt warned: " + text.left(300);
     }
-}
-
-QString keyName(int key)
-{
-    return QKeySequence(key).toString(QKeySequence::PortableText);
 }
 
 } // namespace
@@ -128,10 +109,9 @@ QString keyName(int key)
 class Soak : public QObject
 {
 public:
-    Soak(qint64 events, quint64 seed, qint64 reportEvery)
+    Soak(qint64 events, quint64 seed)
         : m_events(events)
         , m_seed(seed)
-        , m_reportEvery(reportEvery)
         , m_random(seed)
     { }
 
@@ -152,21 +132,13 @@ public:
             && writeSbin("stations", stationOutput());
     }
 
-    void begin(const QString &plugin)
+    // Loads the application as the shell does; the events begin with the event loop.
+    bool load()
     {
-        m_clock.start();
-        m_loader.setFileName(plugin);
+        m_loader.setFileName(QStringLiteral(SOAK_PLUGIN_FILE));
         m_instance = m_loader.instance();
-        if (!info()) {
-            std::fprintf(stderr, "soak: cannot load %s: %s\n", qPrintable(plugin),
-                qPrintable(m_loader.errorString()));
-            QCoreApplication::exit(2);
-            return;
-        }
-        std::printf("soak: %lld events, seed %llu, device root %s\n", m_events,
-            static_cast<unsigned long long>(m_seed), qPrintable(root()));
-        std::fflush(stdout);
         QTimer::singleShot(0, this, &Soak::step);
+        return info();
     }
 
 private:
@@ -179,14 +151,10 @@ private:
     }
     template<typename Table> int weighted(const Table &table)
     {
-        int draw = 0;
+        std::vector<int> weights;
         for (const auto &entry : table)
-            draw += entry.weight;
-        draw = below(draw);
-        int idx = 0;
-        for (; draw >= table[idx].weight; ++idx)
-            draw -= table[idx].weight;
-        return idx;
+            weights.push_back(entry.weight);
+        return std::discrete_distribution<int>(weights.begin(), weights.end())(m_random);
     }
     QByteArray bytes(int count)
     {
@@ -240,10 +208,7 @@ private:
         QByteArray output = percent(80) ? "Selected interface 'wlan1'\n" : "";
         const QByteArray canary = QFile::encodeName(m_canary);
         for (int station = below(9); station > 0; --station) {
-            QByteArray address
-                = QByteArray::number(qulonglong(m_random() | (1ULL << 60)), 16).right(12);
-            for (int colon = 10; colon > 0; colon -= 2)
-                address.insert(colon, ':');
+            const QByteArray address = bytes(6).toHex(':');
             output += (percent(30) ? address.toUpper() : address) + "\nflags=[AUTH][ASSOC]\n"
                 + pick<QByteArray>({"", "", " ; touch " + canary + '\n',
                     "$(touch " + canary + "):00:00:00:00:00\n"});
@@ -272,12 +237,6 @@ private:
                     QFileDevice::ReadOwner | QFileDevice::WriteOwner
                         | (state == 0 ? QFileDevice::ExeOwner : QFileDevice::Permissions())));
     }
-    void note(const QString &event)
-    {
-        recentEvents.append(QStringLiteral("event %1: %2").arg(m_done).arg(event));
-        if (recentEvents.size() > recentCount)
-            recentEvents.removeFirst();
-    }
 
     // Each event schedules the next one before it runs, so events keep coming while it waits in
     // a modal loop.
@@ -291,21 +250,12 @@ private:
             return;
         }
         ++m_done;
-        m_maxDepth = std::max(m_maxDepth, ++m_depth);
-        if (m_reportEvery > 0 && m_done % m_reportEvery == 0) {
-            std::printf("soak: %lld events in %.1f s, deepest nesting %d\n", m_done,
-                m_clock.elapsed() / 1000.0, m_maxDepth);
-            std::fflush(stdout);
-        }
-        if (m_releaseFirst) {
-            note("release held " + keyName(m_releaseFirst));
-            sendKey(std::exchange(m_releaseFirst, 0), QString(), false);
-        }
+        ++m_depth;
         // With no modal loop open, whatever was retired is due for deletion (Qt re-queues the
         // deletions that inner loops could not do behind this event); what remains is kept.
         if (m_depth == 1) {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            check(ScreenInvariants::checkPileUp(screen(), 0));
+            check(checkPileUp());
         }
         // The shell starts the application first of all; a key is rarely held past its long
         // press.
@@ -317,37 +267,29 @@ private:
             : action == Idle                 ? 1 + below(4)
                                              : 0;
         QTimer::singleShot(delay, this, &Soak::step);
+        // Let go only now: the release may open a modal loop, in which the next steps run.
+        if (m_releaseFirst)
+            m_display.sendKey(std::exchange(m_releaseFirst, 0), QString(), false);
         m_actions[action].perform();
         check(ScreenInvariants::check(screen()) + checkDevice() + seriousWarnings);
         --m_depth;
     }
 
-    void sendKey(int key, const QString &text, bool press) { m_display.sendKey(key, text, press); }
     void tap(int key, const QString &text = QString())
     {
-        sendKey(key, text, true);
-        sendKey(key, text, false);
+        m_display.sendKey(key, text, true);
+        m_display.sendKey(key, text, false);
     }
     void keyAction(bool press, bool release)
     {
-        const auto &key = keys[weighted(keys)];
-        note(QStringLiteral("%1%2 %3").arg(
-            press ? "press" : "", release ? "release" : "", keyName(key.key)));
-        if (press && !release && !m_held.contains(key.key))
-            m_held.append(key.key);
+        const int key = keypad[weighted(keypad)].key;
+        const QString text = key < 0x100 ? QString(QChar(key)) : QString();
+        if (press && !release && !m_held.contains(key))
+            m_held.append(key);
         if (press)
-            sendKey(key.key, QLatin1String(key.text), true);
+            m_display.sendKey(key, text, true);
         if (release)
-            sendKey(key.key, QLatin1String(key.text), false);
-    }
-    // Commands and payloads may hold any bytes: logged as hex, cut short.
-    void message(BaseAppInterface *target, const QString &command, const QByteArray &payload)
-    {
-        note(QStringLiteral("message to %1: %2 %3")
-                 .arg(target == info() ? "devices" : "settings",
-                     QString::fromLatin1(command.toUtf8().left(24).toHex()),
-                     QString::fromLatin1(payload.left(24).toHex())));
-        target->receiveMsg(command, payload);
+            m_display.sendKey(key, text, false);
     }
     // Fires one of the running guard timers, or of the notices' timers, as Qt would: stopped,
     // then its slot.
@@ -364,28 +306,41 @@ private:
                 if (timer->isSingleShot() && timer->isActive())
                     armed.append({toast, timer});
         }
-        const char *slot = guards ? "displayResult" : "timeout";
-        note(QStringLiteral("%1 (%2 running)").arg(slot).arg(armed.size()));
         if (armed.isEmpty())
             return false;
         const auto chosen = armed.at(below(armed.size()));
+        const char *slot = guards ? "displayResult" : "timeout";
         chosen.second->stop();
         if (!QMetaObject::invokeMethod(chosen.first, slot))
             check({QStringLiteral("the slot %1 is gone").arg(slot)});
         return true;
     }
     // Starts, ends and hides of either screen: 'what' 0, 1 or 2.
-    void lifecycle(BaseAppInterface *application, QWidget *widget, int what)
+    template<typename Screen> void lifecycle(Screen *screen, int what)
     {
-        note(QStringLiteral("%1 %2 (%3)")
-                 .arg(QStringList {"start", "end", "hide"}.at(what), widget->objectName())
-                 .arg(widget->isVisible() ? "shown" : "hidden"));
-        if (what == 0 && !widget->isVisible())
-            application->start(nullptr, nullptr);
+        if (what == 0 && !screen->isVisible())
+            screen->start(nullptr, nullptr);
         else if (what == 1)
-            application->end();
+            screen->end();
         else if (what == 2)
-            widget->hide();
+            screen->hide();
+    }
+
+    // No popup and at most a result and a progress notice of each screen outlive their modal
+    // loops.
+    QStringList checkPileUp()
+    {
+        QStringList violations;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (qobject_cast<SelectPopup *>(widget))
+                violations << QStringLiteral("a selection popup is alive");
+        }
+        for (QWidget *owner : {static_cast<QWidget *>(screen()), static_cast<QWidget *>(info())}) {
+            if (owner->findChildren<Toast *>(QString(), Qt::FindDirectChildrenOnly).size() > 2)
+                violations << QStringLiteral("%1 keeps more than two notices alive")
+                                  .arg(owner->metaObject()->className());
+        }
+        return violations;
     }
 
     // The settings files still parse and keep every line the screen does not own, the screen's
@@ -444,14 +399,8 @@ private:
     {
         if (violations.isEmpty())
             return;
-        std::fprintf(stderr,
-            "\nSOAK FAILED at event %lld of %lld (seed %llu, %d modal loops open):\n  - %s\n"
-            "The last events:\n  %s\nThe last log lines:\n  %s\n"
-            "Again: hotspot_soak --events %lld --seed %llu\n",
-            m_done, m_events, static_cast<unsigned long long>(m_seed), m_depth,
-            qPrintable(violations.join("\n  - ")), qPrintable(recentEvents.join("\n  ")),
-            qPrintable(recentLog.join("\n  ")), m_done, static_cast<unsigned long long>(m_seed));
-        std::fflush(stderr);
+        std::fprintf(stderr, "soak: failed at event %lld (seed %llu):\n  - %s\n", m_done,
+            static_cast<unsigned long long>(m_seed), qPrintable(violations.join("\n  - ")));
         // Queries waiting for an answer would wait for ever.
         for (QProcess *process : info() ? info()->findChildren<QProcess *>() : QList<QProcess *>())
             process->kill();
@@ -476,23 +425,20 @@ private:
             return;
         }
         check(ScreenInvariants::check(screen()) + checkDevice() + seriousWarnings);
-        std::printf("soak: passed %lld events in %.1f s, seed %llu, deepest nesting %d\n", m_done,
-            m_clock.elapsed() / 1000.0, static_cast<unsigned long long>(m_seed), m_maxDepth);
         delete m_instance.data();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QStringList left;
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (!qobject_cast<Status *>(widget) && widget != &m_display)
-                left << QString::fromLatin1(widget->metaObject()->className());
+                check({QStringLiteral("a %1 outlived the application")
+                           .arg(widget->metaObject()->className())});
         }
-        if (!left.isEmpty())
-            check({"windows outlived the application: " + left.join(' ')});
+        std::printf("soak: passed %lld events, seed %llu\n", m_done,
+            static_cast<unsigned long long>(m_seed));
         QCoreApplication::exit(0);
     }
 
     const qint64 m_events;
     const quint64 m_seed;
-    const qint64 m_reportEvery;
     std::mt19937_64 m_random;
     QTemporaryDir m_root {QDir::tempPath() + "/hotspot-soak it's $(true) XXXXXX"};
     const QString m_canary = QDir::tempPath() + "/hotspot-soak-canary-" + QString::number(getpid());
@@ -505,10 +451,8 @@ private:
     int m_releaseFirst = 0;
     qint64 m_done = 0;
     int m_depth = 0;
-    int m_maxDepth = 0;
     int m_drainRounds = 0;
     bool m_draining = false;
-    QElapsedTimer m_clock;
 
     // The events, each with its weight; the last three are drawn only as the steps choose.
     struct Action
@@ -521,13 +465,12 @@ private:
         {4, [this] { keyAction(true, false); }}, {2, [this] { keyAction(false, true); }},
         {4,
             [this] { // a held key let go
-                note(QStringLiteral("release one of %1 held").arg(m_held.size()));
                 if (!m_held.isEmpty())
-                    sendKey(m_held.takeAt(below(m_held.size())), QString(), false);
+                    m_display.sendKey(m_held.takeAt(below(m_held.size())), QString(), false);
             }},
-        {8, [this] { tap(0, randomText()); }}, {3, [this] { lifecycle(screen(), screen(), 0); }},
-        {2, [this] { lifecycle(screen(), screen(), 1 + below(2)); }},
-        {3, [this] { lifecycle(info(), info(), below(3)); }},
+        {8, [this] { tap(0, randomText()); }}, {3, [this] { lifecycle(screen(), 0); }},
+        {2, [this] { lifecycle(screen(), 1 + below(2)); }},
+        {3, [this] { lifecycle(info(), below(3)); }},
         {9,
             [this] { // the commands the screens know, near misses of them and garbage
                 BaseAppInterface *target
@@ -539,7 +482,7 @@ private:
                     QString(4096, 'c'), QString::fromLatin1(bytes(40))});
                 if (command == QLatin1String("changedLanguage()"))
                     theCore->setLanguage(below(Core::LanguageCount));
-                message(target, command, randomPayload());
+                target->receiveMsg(command, randomPayload());
             }},
         {5,
             [this] { // the answer a waiting screen expects, or a failure, or garbage
@@ -551,8 +494,10 @@ private:
                         AppMessage::payload(QString("fail")), randomPayload()});
                 // The acknowledgement reaches the devices screen directly or through the
                 // settings screen.
-                message(saving || percent(50) ? static_cast<BaseAppInterface *>(screen()) : info(),
-                    saving ? "wifi2ui_Hotspot(str)" : "wifi2ui_Hotspot_release_ack(str)", payload);
+                (saving || percent(50) ? static_cast<BaseAppInterface *>(screen()) : info())
+                    ->receiveMsg(
+                        saving ? "wifi2ui_Hotspot(str)" : "wifi2ui_Hotspot_release_ack(str)",
+                        payload);
             }},
         {3, [this] { fire(true); }}, {5, [this] { fire(false); }},
         {5,
@@ -565,7 +510,6 @@ private:
                     : what[0] == 'd'
                     ? pick<QByteArray>({"quick", "fail", "hang"})
                     : pick<QByteArray>({"", "", "fail", "stderr", "huge", "endless", "hang"});
-                note(QStringLiteral("%1 %2 %3").arg(what).arg(state).arg(QString(mode)));
                 if (what[0] == 's')
                     writeSbin(what, stationOutput());
                 else if (QByteArray(what).endsWith(".mode"))
@@ -577,7 +521,6 @@ private:
             [this] { // the shell's input method, calls and menus
                 const int what = below(4);
                 const bool on = percent(40);
-                note(QStringLiteral("shell state %1 %2").arg(what).arg(on));
                 if (what == 0)
                     theCore->setIMEStatus(IMEStatus(below(8)), on);
                 else if (what == 1)
@@ -589,7 +532,6 @@ private:
             }},
         {6,
             [this] { // short purposeful sequences, so that saves, answers and disconnects happen
-                note("scenario");
                 if (percent(60)) {
                     tap(pick({Qt::Key_F4, Qt::Key_F5}));
                     for (int erase = below(4); erase > 0; --erase)
@@ -600,18 +542,16 @@ private:
                 }
                 tap(Qt::Key_F15);
             }},
-        {3, [this] { note("idle"); }},
+        {3, [] {}}, // idle
         {0,
             [this] { // a key held past its long press, let go by the next step
                 m_releaseFirst
                     = pick({Qt::Key_F11, Qt::Key_F14, Qt::Key_F15, Qt::Key_Enter, Qt::Key_Up});
-                note("hold " + keyName(m_releaseFirst));
-                sendKey(m_releaseFirst, QString(), true);
+                m_display.sendKey(m_releaseFirst, QString(), true);
             }},
         {0, [this] { // too deep: close what is open
              if (below(5) < 2 && fire(false))
                  return;
-             note("unwind");
              if (percent(75)) {
                  tap(Qt::Key_Escape);
              } else {
@@ -630,24 +570,20 @@ int main(int argc, char *argv[])
     application.setQuitOnLastWindowClosed(false);
     QCommandLineParser parser;
     parser.addOptions({{"events", "Number of events.", "n", "20000"},
-        {"seed", "Seed of the event stream.", "n", "1"},
-        {"plugin", "The plug-in to load.", "file", SOAK_PLUGIN_FILE},
-        {"report-every", "Print progress every <n> events.", "n", "0"}});
+        {"seed", "Seed of the event stream.", "n", "1"}});
     parser.process(application);
-    bool ok[3] = {};
+    bool ok[2] = {};
     const qint64 events = parser.value("events").toLongLong(&ok[0]);
+    qInstallMessageHandler(collectLog);
     Core core;
     Status status;
     core.setStatusWidget(&status);
-    Soak soak(events, parser.value("seed").toULongLong(&ok[1]),
-        parser.value("report-every").toLongLong(&ok[2]));
-    if (!ok[0] || events < 1 || !ok[1] || !ok[2] || !soak.plant()) {
-        std::fprintf(stderr, "soak: bad arguments or no temporary device root\n");
+    Soak soak(events, parser.value("seed").toULongLong(&ok[1]));
+    core.setDeviceRoot(soak.root());
+    if (!ok[0] || events < 1 || !ok[1] || !soak.plant() || !soak.load()) {
+        std::fprintf(stderr, "soak: bad arguments, no temporary device root or no plug-in\n");
         return 2;
     }
-    core.setDeviceRoot(soak.root());
-    qInstallMessageHandler(collectLog);
-    QTimer::singleShot(0, &soak, [&] { soak.begin(parser.value("plugin")); });
     const int result = application.exec();
     qInstallMessageHandler(nullptr);
     return result;
