@@ -1,9 +1,16 @@
 #include "benchshell.h"
 
+#include "listview.h"
+#include "selectpopup.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
+#include <QScopeGuard>
 #include <QSettings>
+#include <QTimer>
+#include <QtTest>
 
 namespace {
 
@@ -92,4 +99,22 @@ void BenchShell::writeFile(const QString &devicePath, const QByteArray &contents
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)
         || out.write(contents) != contents.size())
         qFatal("BenchShell cannot write %s", qPrintable(file));
+}
+
+bool BenchShell::insidePopup(ListView *list, const std::function<void(SelectPopup *)> &inside)
+{
+    bool opened = false;
+    QTimer::singleShot(0, list, [&] {
+        QPointer<SelectPopup> popup = list->window()->findChild<SelectPopup *>();
+        const auto close = qScopeGuard([&popup] {
+            if (popup)
+                popup->reject();
+        });
+        if (!popup)
+            return;
+        opened = true;
+        inside(popup);
+    });
+    QTest::keyClick(list, Qt::Key_Return);
+    return opened;
 }

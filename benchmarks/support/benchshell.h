@@ -7,6 +7,11 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
+
+class ListView;
+class SelectPopup;
+
 // What a benchmark needs of the telephone's shell: the core (theCore) on an empty device root in
 // a temporary folder, and the shared status bar at the top of the display, where the screens
 // find it when they are built.
@@ -24,6 +29,11 @@ public:
     void storeHotspotOn();
     // Installs a stand-in for the access point's control tool that reports 'count' stations.
     void installStations(int count);
+
+    // Opens the selection popup of the list's selected row and runs 'inside' in the popup's own
+    // loop once it is up; the popup closes afterwards, whatever failed, or the loop would never
+    // return. False when no popup opened.
+    static bool insidePopup(ListView *list, const std::function<void(SelectPopup *)> &inside);
 
     // What the control tool prints for "all_sta" with 'count' associated WPA2 stations: each
     // address on a line of its own, followed by its attribute lines.

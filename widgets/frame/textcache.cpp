@@ -42,14 +42,17 @@ namespace {
         }
     };
 
-    // Without a seed and through the font's key: Qt 4 has neither seeded hashes nor one of a
-    // font (Qt 5 seeds this one itself).
+    // Without a seed, which Qt 4's hashes lack (Qt 5 seeds this one itself). Qt 4 cannot hash
+    // a font either, and its key() is a string built on every call: the fields that tell the
+    // widget set's fonts apart do, and equality checks the rest.
     uint qHash(const Key &key)
     {
+        const QFont &font = key.font;
         uint hash = ::qHash(key.text);
-        for (const uint part :
-            {::qHash(key.font.key()), uint(key.box.width()), uint(key.box.height()),
-                uint(key.flags), uint(key.pen), uint(key.hints), uint(key.dpiX * 1000 + key.dpiY)})
+        for (const uint part : {::qHash(font.family()), uint(font.pixelSize()),
+                 uint(font.pointSizeF() * 64), uint(font.weight()), uint(font.italic()),
+                 uint(key.box.width()), uint(key.box.height()), uint(key.flags), uint(key.pen),
+                 uint(key.hints), uint(key.dpiX * 1000 + key.dpiY)})
             hash = hash * 31 + part;
         return hash;
     }
