@@ -31,8 +31,8 @@ set(HOTSPOT_QT_TEST Qt4::QtTest)
 
 # The telephone's compiler is of the GCC 4 line: C++11 at most.
 set(CMAKE_CXX_STANDARD 11)
-# Every file sees the compatibility header first, so that Qt 4's foreach, which GCC 9 and later
-# miscompile, is gone everywhere (QT_NO_FOREACH, as under Qt 5).
+# Every file sees the compatibility header first. Qt 4's foreach, which GCC 9 and later
+# miscompile, is kept out by the no_foreach test instead.
 add_compile_options("$<$<COMPILE_LANGUAGE:CXX>:SHELL:-include ${CMAKE_SOURCE_DIR}/platform/qtcompat.h>")
 
 # Each test is its own QWS server on a VNC screen held in memory; tests running at the same time,

@@ -19,11 +19,4 @@ template<typename T> const T &qAsConst(T &t)
 }
 template<typename T> void qAsConst(const T &&) = delete;
 
-// Qt 4's own foreach runs every body only once when built with GCC 9 or later. Qt 5 removes
-// the macro under QT_NO_FOREACH; so does this, so that a use fails to compile.
-#ifdef QT_NO_FOREACH
-#undef foreach
-#undef Q_FOREACH
-#endif
-
 #endif
