@@ -96,6 +96,34 @@ namespace {
             && painter->pen().brush().style() == Qt::SolidPattern;
     }
 
+    // The part of a picture that holds ink: a line's box is mostly empty, and the cache is
+    // what the screen's texts cost in memory.
+    QRect inkBounds(const QImage &image)
+    {
+        const int width = image.width();
+        int left = width;
+        int right = -1;
+        int top = -1;
+        int bottom = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            int first = 0;
+            while (first < width && !qAlpha(line[first]))
+                ++first;
+            if (first == width)
+                continue;
+            int last = width - 1;
+            while (last > right && !qAlpha(line[last]))
+                --last;
+            left = qMin(left, first);
+            right = qMax(right, last);
+            if (top < 0)
+                top = y;
+            bottom = y;
+        }
+        return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+    }
+
 } // namespace
 
 void drawText(QPainter *painter, const QRect &box, int flags, const QString &text)
@@ -132,7 +160,10 @@ void drawText(QPainter *painter, const QRect &box, int flags, const QString &tex
         imagePainter.translate(-area.topLeft());
         imagePainter.drawText(local, flags, text);
         imagePainter.end();
-        const int cost = qMax(1, area.width() * area.height());
+        const QRect ink = inkBounds(picture->image);
+        picture->image = ink.isEmpty() ? QImage() : picture->image.copy(ink);
+        picture->topLeft += ink.topLeft();
+        const int cost = qMax(1, ink.width() * ink.height());
         // A picture larger than the whole cache is drawn once and not kept.
         if (!pictures().insert(key, picture, cost)) {
             painter->drawText(box, flags, text);
