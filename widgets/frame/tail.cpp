@@ -35,6 +35,9 @@ const int pressedLeft[5] = {0, 96, 192, 289, 385};
 const int pressedRight[5] = {94, 190, 287, 383, 479};
 const int separatorX[4] = {95, 191, 288, 384};
 
+const QColor textColor(0xff, 0xff, 0xff);
+const QColor pressedTextColor(0xae, 0xae, 0xae);
+
 const int textPointSize = 18;
 const int smallestPointSize = 13;
 const int textMargin = 6;
@@ -74,6 +77,7 @@ Tail::Tail(QWidget *parent)
         QFont font;
         font.setPointSize(18);
         button->setFont(font);
+        button->installEventFilter(this);
     }
 
     if (theCore && theCore->ime())
@@ -156,8 +160,8 @@ QPushButton *Tail::button(int idx) const
 void Tail::setButtonTextColor(int idx, const QColor &color)
 {
     if (QPushButton *btn = button(idx)) {
-        btn->setStyleSheet(QStringLiteral("QPushButton { color: %1; }").arg(color.name()));
-        update();
+        m_buttonColors[idx] = color;
+        btn->update();
     }
 }
 
@@ -239,6 +243,7 @@ void Tail::keyReleaseEvent(QKeyEvent *e)
 void Tail::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.drawPixmap(0, 0, QPixmap(QStringLiteral(":/ui/images/menu_bg.png")));
     const QPixmap separator(QStringLiteral(":/ui/images/menu_bg_line.png"));
     for (int x : separatorX)
         painter.drawPixmap(x, 1, separator);
@@ -250,6 +255,44 @@ void Tail::paintEvent(QPaintEvent *)
             QPixmap(QStringLiteral(":/ui/images/menu_press.png")), QPoint(0, 0));
         m_pressedIndex = -1;
     }
+}
+
+// The bar draws its buttons itself, as flat white labels over its background. A style sheet
+// would do the same, but its engine keeps some thirty kilobytes of rules and caches for every
+// screen's bar.
+bool Tail::eventFilter(QObject *watched, QEvent *e)
+{
+    if (e->type() == QEvent::Paint) {
+        for (int idx = 0; idx < 5; ++idx) {
+            if (watched == m_funcButtons[idx]) {
+                paintButton(idx);
+                return true;
+            }
+        }
+    }
+    return QLabel::eventFilter(watched, e);
+}
+
+// As a push button with neither border nor background: the icon or the text centred.
+void Tail::paintButton(int idx)
+{
+    QPushButton *btn = m_funcButtons[idx];
+    QPainter painter(btn);
+    const QIcon icon = btn->icon();
+    if (!icon.isNull()) {
+        const QPixmap pixmap
+            = icon.pixmap(btn->iconSize(), btn->isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        painter.drawPixmap(
+            (btn->width() - pixmap.width()) / 2, (btn->height() - pixmap.height()) / 2, pixmap);
+    }
+    const QString text = btn->text();
+    if (text.isEmpty())
+        return;
+    QColor color = m_buttonColors[idx];
+    if (!color.isValid())
+        color = btn->isDown() ? pressedTextColor : textColor;
+    painter.setPen(color);
+    painter.drawText(btn->rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text);
 }
 
 void Tail::clickedFunction(QAbstractButton *btn)

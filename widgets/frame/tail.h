@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QLabel>
 #include <QMap>
 #include <QTimer>
@@ -37,6 +38,7 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
     void keyReleaseEvent(QKeyEvent *e) override;
     void paintEvent(QPaintEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
 
 signals:
     void clicked(int idx);
@@ -48,8 +50,11 @@ private slots:
     void longPressTimeout();
 
 private:
+    void paintButton(int idx);
+
     Ui_Tail *ui;
     QPushButton *m_funcButtons[5];
+    QColor m_buttonColors[5];
     QString m_func4Text;
     bool m_pressed = false;
     bool m_longPressed = false;

@@ -32,6 +32,16 @@ private slots:
         QVERIFY(render(&tail, onScreen).pixel(196, 4) != press);
         QTest::keyRelease(&tail, Qt::Key_F13);
         QCOMPARE(clicked.count(), 1);
+
+        // Labels are white unless a key is given a colour of its own.
+        const auto inked = [&](QRgb color) {
+            const QImage bar = render(&tail, onScreen);
+            return boxWhere(bar, [&](int x, int y) { return bar.pixel(x, y) == color; });
+        };
+        QVERIFY(inked(qRgb(255, 255, 255)).intersects(tail.button(2)->geometry()));
+        tail.setButtonTextColor(2, Qt::red);
+        QVERIFY(inked(qRgb(255, 0, 0)).intersects(tail.button(2)->geometry()));
+        QVERIFY(inked(qRgb(255, 255, 255)).isNull());
     }
 
     void eraseKeyWithInputMethod()
