@@ -174,6 +174,19 @@ QRect ListView::editorGeometry(ListViewItem *row)
 bool ListView::eventFilter(QObject *watched, QEvent *e)
 {
     const bool overlay = watched && (watched == m_lineEdit || watched == m_timeLineEdit);
+    if (overlay && e->type() == QEvent::ShortcutOverride) {
+        // A plain character is the editor's to type, as QLineEdit itself would answer after
+        // matching it against every standard shortcut first, on every key.
+        auto *keyEvent = static_cast<QKeyEvent *>(e);
+        const Qt::KeyboardModifiers modifiers = keyEvent->modifiers();
+        if ((modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier
+                || modifiers == Qt::KeypadModifier)
+            && keyEvent->key() < Qt::Key_Escape
+            && !static_cast<QLineEdit *>(watched)->isReadOnly()) {
+            keyEvent->accept();
+            return true;
+        }
+    }
     if (overlay && (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)) {
         const int key = static_cast<QKeyEvent *>(e)->key();
         ListViewItem *row = item(m_selectedIdx);
