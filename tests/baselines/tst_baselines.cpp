@@ -7,6 +7,7 @@
 
 #include "appmessage.h"
 #include "gallerypages.h"
+#include "renderprobe.h"
 #include "selectpopup_p.h"
 #include "settings_hotspot_p.h"
 #include "settings_hotspotinfo_p.h"
@@ -318,15 +319,7 @@ private:
         }
         const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(actual.size(), expected.size());
-        int different = 0;
-        for (int y = 0; y < actual.height(); ++y) {
-            for (int x = 0; x < actual.width(); ++x) {
-                const QRgb is = actual.pixel(x, y), was = expected.pixel(x, y);
-                different += std::max({qAbs(qRed(is) - qRed(was)), qAbs(qGreen(is) - qGreen(was)),
-                                 qAbs(qBlue(is) - qBlue(was))})
-                    > 24;
-            }
-        }
+        const int different = differingPixels(actual, expected, actual.rect());
         QVERIFY2(different <= actual.width() * actual.height() / 1000,
             qPrintable(QStringLiteral("%1 pixels differ").arg(different)));
     }

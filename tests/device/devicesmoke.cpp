@@ -11,6 +11,7 @@
 #include "baseappinterface.h"
 #include "core.h"
 #include "testcompat.h"
+#include "testfiles.h"
 
 #include <QApplication>
 #include <QDesktopWidget>
@@ -21,10 +22,9 @@
 #include <QLibraryInfo>
 #include <QPixmap>
 #include <QPluginLoader>
-#include <QProcess>
 #include <QRegExp>
 #include <QSettings>
-#include <QTemporaryFile>
+#include <QSignalSpy>
 #include <QWSServer>
 
 #include <functional>
@@ -65,13 +65,6 @@ bool checkVerificationData(const QString &pluginPath)
         || !QByteArray(expectedVerification).endsWith(QLibraryInfo::buildKey().toLatin1()))
         return fail(QLatin1String("the running Qt is not the telephone's"));
     return true;
-}
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
 // The telephone's file tree as far as the settings screen reads and writes it. The hotspot
@@ -122,21 +115,6 @@ void runSteps(const QList<Step> &steps, int *done)
     }
 }
 
-// What the application tells the idle screen: its hotspot indicator follows the switch once the
-// access point runs.
-class IdleScreen : public QObject
-{
-    Q_OBJECT
-public:
-    bool hotspotIcon = false;
-public slots:
-    void appMessageSent(const QString &to, const QString &command, const QByteArray &payload)
-    {
-        if (to == QLatin1String("idle") && command == QLatin1String("updateHotspotIcon(bool)"))
-            hotspotIcon = AppMessage::firstArgument<bool>(payload);
-    }
-};
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -152,14 +130,11 @@ int main(int argc, char *argv[])
     const QString pluginPath = arguments.at(0);
     const QString screenshot = arguments.at(1);
 
-    // A fresh device root, named after a unique temporary file.
-    QTemporaryFile rootMarker(QDir::tempPath() + QLatin1String("/device_smoke.XXXXXX"));
-    if (!rootMarker.open())
-        return 1;
-    const QString root = rootMarker.fileName() + QLatin1String(".root");
+    QTemporaryDir rootDir;
+    const QString root = rootDir.path();
     Core core;
     core.setDeviceRoot(root);
-    if (!makeDeviceRoot(root) || !checkVerificationData(pluginPath))
+    if (!rootDir.isValid() || !makeDeviceRoot(root) || !checkVerificationData(pluginPath))
         return 1;
 
     QPluginLoader loader(pluginPath);
@@ -170,9 +145,13 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    IdleScreen idle;
-    QObject::connect(&core, SIGNAL(appMessageSent(QString, QString, QByteArray)), &idle,
-        SLOT(appMessageSent(QString, QString, QByteArray)));
+    // The idle screen's hotspot indicator follows the switch once the access point runs.
+    QSignalSpy sent(&core, SIGNAL(appMessageSent(QString, QString, QByteArray)));
+    const auto hotspotIcon = [&sent] {
+        return sent.contains(QVariantList()
+            << QLatin1String("idle") << QLatin1String("updateHotspotIcon(bool)")
+            << AppMessage::payload(true));
+    };
     const QString scriptMark = core.devicePath(QLatin1String("/usr/sbin/hotspot.sh.ran"));
     const QList<Step> steps = {{[] { return visibleWidget("SettingsHotspot"); },
                                    [] {
@@ -191,7 +170,7 @@ int main(int argc, char *argv[])
                 application->receiveMsg(QLatin1String("wifi2ui_Hotspot(str)"),
                     AppMessage::payload(QString::fromLatin1("on")));
             }},
-        {[&idle] { return idle.hotspotIcon && visibleWidget("Toast"); },
+        {[&hotspotIcon] { return hotspotIcon() && visibleWidget("Toast"); },
             [&screenshot] {
                 const QPixmap shot = QPixmap::grabWindow(QApplication::desktop()->winId());
                 if (!shot.save(screenshot, "PNG"))
@@ -217,10 +196,7 @@ int main(int argc, char *argv[])
         ok = fail(QLatin1String("hostapd.conf does not hold the 5 GHz band"));
     if (ok && envinfo.value(QLatin1String("HOTSPOT/HOTSPOT")).toString() != QLatin1String("true"))
         ok = fail(QLatin1String("envinfo.ini does not hold the switch on"));
-    QProcess::execute(QLatin1String("rm"), QStringList() << QLatin1String("-rf") << root);
     if (ok)
         qDebug("device_smoke: saved at 5 GHz; screenshot %s", qPrintable(screenshot));
     return ok ? 0 : 1;
 }
-
-#include "devicesmoke.moc"

@@ -40,3 +40,18 @@ template<typename Pick> QRect boxWhere(const QImage &image, Pick pick, const QRe
     }
     return box;
 }
+
+// Pixels of the area that differ by more than a glyph edge's antialiasing under another FreeType
+// build: more than 24 in a channel.
+inline int differingPixels(const QImage &a, const QImage &b, const QRect &area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            count += qAbs(qRed(p) - qRed(q)) > 24 || qAbs(qGreen(p) - qGreen(q)) > 24
+                || qAbs(qBlue(p) - qBlue(q)) > 24;
+        }
+    }
+    return count;
+}

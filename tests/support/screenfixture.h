@@ -35,12 +35,14 @@ public:
 
     QString hostapdConf() const { return shell.path("/configs/wireless/hostapd.conf"); }
     QString envFile() const { return shell.core.envInfoFileName(); }
-    void writeConf(const QString &file, const QByteArray &contents) { writeFile(file, contents); }
+    void writeConf(const QString &file, const QByteArray &contents)
+    {
+        QVERIFY(writeFile(file, contents));
+    }
     QVariant stored(const QString &file, const QString &key) const
     {
         return QSettings(file, QSettings::IniFormat).value(key);
     }
-    static QByteArray bytesOf(const QString &path) { return ::bytesOf(path); }
     static QStringList rowTexts(const ListView *list)
     {
         QStringList texts;
@@ -53,13 +55,7 @@ public:
     // /usr/sbin, runnable or not.
     void installStandIn(const QString &name, bool executable = true)
     {
-        const QString path = shell.path("/usr/sbin/" + name);
-        QFile::remove(path);
-        QDir().mkpath(QFileInfo(path).path());
-        QVERIFY(QFile::copy(QLatin1String(STAND_INS "/") + name, path));
-        QVERIFY(QFile::setPermissions(path,
-            QFile::ReadOwner | QFile::WriteOwner
-                | (executable ? QFile::ExeOwner : QFile::Permissions())));
+        QVERIFY(::installStandIn(shell.path("/usr/sbin/" + name), executable));
     }
     // The hotspot script's stand-in, which records each run.
     void installRecorder() { installStandIn(QLatin1String("hotspot.sh")); }
@@ -77,6 +73,14 @@ public:
         QApplication::setActiveWindow(screen);
         list()->setFocus();
         QTRY_VERIFY(list()->hasFocus());
+    }
+    // Opens the screen, flips the stored switch and fills in the name and the passphrase.
+    void openAndEdit(const QString &name, const QString &passphrase)
+    {
+        open();
+        tap(Qt::Key_Enter);
+        ssid()->setEditText(name);
+        password()->setEditText(passphrase);
     }
     void tap(Qt::Key key, QWidget *target = nullptr)
     {

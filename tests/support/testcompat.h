@@ -57,7 +57,7 @@ inline QPixmap shownPixmap(const QLabel *label)
 #if QT_VERSION < 0x050000
 
 #include <QDir>
-#include <QFileInfo>
+#include <QProcess>
 #include <QWidget>
 #include <QtTest/QtTest>
 
@@ -120,25 +120,13 @@ public:
     ~QTemporaryDir()
     {
         if (!m_path.isEmpty())
-            remove(m_path);
+            QProcess::execute(QLatin1String("rm"), QStringList() << QLatin1String("-rf") << m_path);
     }
     bool isValid() const { return !m_path.isEmpty(); }
     QString path() const { return m_path; }
     QString filePath(const QString &name) const { return m_path + QLatin1Char('/') + name; }
 
 private:
-    static void remove(const QString &path)
-    {
-        const QFileInfoList entries = QDir(path).entryInfoList(
-            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        for (const QFileInfo &entry : entries) {
-            if (entry.isDir() && !entry.isSymLink())
-                remove(entry.filePath());
-            else
-                QFile::remove(entry.filePath());
-        }
-        QDir().rmdir(path);
-    }
     QString m_path;
 };
 

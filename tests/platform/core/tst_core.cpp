@@ -1,28 +1,9 @@
-#include "baseappinterface.h"
 #include "core.h"
+#include "recordingapp.h"
 
 #include <QCoreApplication>
 #include <QLibrary>
 #include <QtTest>
-
-namespace {
-
-// A bare application object: its own name and, optionally, the application that owns it.
-class FakeApp : public QObject, public BaseAppInterface
-{
-    Q_OBJECT
-    Q_INTERFACES(BaseAppInterface)
-public:
-    FakeApp(const QString &name, QObject *parent)
-        : QObject(parent)
-        , BaseAppInterface(name, parent)
-    { }
-    bool start(QWidget *, void *) override { return true; }
-    bool end() override { return true; }
-    void receiveMsg(const QString &, const QByteArray &) override { }
-};
-
-} // namespace
 
 class tst_Core : public QObject
 {
@@ -48,8 +29,8 @@ private slots:
         core.setLanguage(99);
         QCOMPARE(core.language(), int(Core::English));
 
-        FakeApp owner(QStringLiteral("settings_hotspot"), nullptr);
-        FakeApp sub(QStringLiteral("settings_hotspotinfo"), &owner);
+        RecordingApp owner(QStringLiteral("settings_hotspot"), nullptr);
+        RecordingApp sub(QStringLiteral("settings_hotspotinfo"), &owner);
         const auto save = [] { return QCoreApplication::translate("SettingsHotspot", "Save"); };
         core.setLanguage(Core::German);
         owner.reloadLanguage();
@@ -60,7 +41,7 @@ private slots:
         core.setLanguage(Core::English);
         owner.reloadLanguage();
         QCOMPARE(save(), QStringLiteral("Save"));
-        FakeApp stranger(QStringLiteral("no_such_app"), nullptr);
+        RecordingApp stranger(QStringLiteral("no_such_app"), nullptr);
         core.setLanguage(Core::Korean);
         QTest::ignoreMessage(QtWarningMsg,
             "Core::installTranslation no translation: \":/no_such_app/no_such_app_kr.qm\"");

@@ -23,7 +23,7 @@ const QStringList twoRows = {"3C:28:6D:11:22:33", "A4:5E:60:DE:AD:01"};
 QList<qint64> recordedPids(const QString &file)
 {
     QList<qint64> pids;
-    for (const QByteArray &line : ScreenFixture::bytesOf(file).split('\n'))
+    for (const QByteArray &line : bytesOf(file).split('\n'))
         pids << line.toLongLong();
     pids.removeAll(0);
     return pids;
@@ -41,10 +41,7 @@ int saveUnderFileSizeLimit(const QString &root, qint64 limit, int argc, char **a
     QApplication application(argc, argv);
     ScreenFixture f;
     f.shell.core.setDeviceRoot(root);
-    f.open();
-    f.tap(Qt::Key_Enter);
-    f.ssid()->setEditText(QLatin1String(editedSsid));
-    f.password()->setEditText(QLatin1String(editedPassword));
+    f.openAndEdit(editedSsid, editedPassword);
     f.softKey(4);
     QTextStream out(stdout);
     for (Toast *toast : f.screen->findChildren<Toast *>()) {
@@ -100,7 +97,7 @@ private slots:
     {
         QFETCH(QString, blocked);
         QFETCH(QString, script);
-        const QByteArray confBefore = ScreenFixture::bytesOf(f->hostapdConf());
+        const QByteArray confBefore = bytesOf(f->hostapdConf());
         if (script != QLatin1String("missing"))
             f->installStandIn("hotspot.sh", script == QLatin1String("present"));
         if (!blocked.isEmpty()) {
@@ -110,14 +107,14 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg,
                 QRegularExpression("^SettingsHotspot::runHotspotScript cannot start "));
         }
-        openAndEdit();
+        f->openAndEdit(editedSsid, editedPassword);
         f->softKey(4);
         QCOMPARE(f->notice() ? f->notice()->message() : QString(), QStringLiteral("Failed"));
         QVERIFY(!f->waitNotice() && !TestHooks::guard(f->screen));
         QCOMPARE(f->scriptRuns(), 0);
         checkEditsKept();
         if (blocked.endsWith(QLatin1String("envinfo.ini")))
-            QCOMPARE(ScreenFixture::bytesOf(f->hostapdConf()), confBefore);
+            QCOMPARE(bytesOf(f->hostapdConf()), confBefore);
         else
             QCOMPARE(f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), "false");
     }
@@ -134,8 +131,8 @@ private slots:
     {
         QFETCH(int, limit);
         f->installRecorder();
-        const QByteArray envBefore = ScreenFixture::bytesOf(f->envFile());
-        const QByteArray confBefore = ScreenFixture::bytesOf(f->hostapdConf());
+        const QByteArray envBefore = bytesOf(f->envFile());
+        const QByteArray confBefore = bytesOf(f->hostapdConf());
         QTEST(envBefore.size() < limit, "switchFits");
         QVERIFY(confBefore.size() > limit);
 
@@ -148,8 +145,8 @@ private slots:
         QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
             QStringList({"notice Failed", "switch 1", QStringLiteral("ssid ") + editedSsid,
                 QStringLiteral("password ") + editedPassword, "guard 0"}));
-        QCOMPARE(ScreenFixture::bytesOf(f->envFile()), envBefore);
-        QCOMPARE(ScreenFixture::bytesOf(f->hostapdConf()), confBefore);
+        QCOMPARE(bytesOf(f->envFile()), envBefore);
+        QCOMPARE(bytesOf(f->hostapdConf()), confBefore);
         // No half-written copy is left beside the files either.
         QCOMPARE(QDir(QFileInfo(f->hostapdConf()).absolutePath()).entryList(QDir::Files),
             QStringList({"hostapd.conf"}));
@@ -169,7 +166,7 @@ private slots:
         QFETCH(QByteArray, mode);
         f->installRecorder();
         f->writeConf(sbin("hotspot.mode"), mode);
-        openAndEdit();
+        f->openAndEdit(editedSsid, editedPassword);
         QElapsedTimer saving;
         saving.start();
         f->softKey(4);
@@ -280,13 +277,6 @@ private slots:
 private:
     QString sbin(const QString &name) const { return f->shell.path("/usr/sbin/" + name); }
     QStringList rows() const { return ScreenFixture::rowTexts(m_info->findChild<ListView *>()); }
-    void openAndEdit()
-    {
-        f->open();
-        f->tap(Qt::Key_Enter);
-        f->ssid()->setEditText(QLatin1String(editedSsid));
-        f->password()->setEditText(QLatin1String(editedPassword));
-    }
     // The edits stay in the rows, and the keys of other owners in the files.
     void checkEditsKept()
     {

@@ -14,6 +14,7 @@
 #include "selectpopup.h"
 #include "status.h"
 #include "tail.h"
+#include "testfiles.h"
 #include "toast.h"
 
 #include <QApplication>
@@ -120,16 +121,14 @@ public:
     // Plants the device files and the stand-ins under a new device root.
     bool plant()
     {
-        bool ok = m_root.isValid() && QDir(root()).mkpath("usr/sbin");
+        bool ok = m_root.isValid();
         for (const auto &planted : plantedFiles) {
-            QFile file(root() + planted.path);
-            ok = ok && QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly)
-                && file.write(planted.text) > 0;
-            m_planted.insert(file.fileName(), planted.text);
+            ok = ok && writeFile(root() + planted.path, planted.text);
+            m_planted.insert(root() + planted.path, planted.text);
         }
         QFile::remove(m_canary);
         return ok && setProgram("hotspot.sh", 0) && setProgram("hostapd_cli", 0)
-            && writeSbin("stations", stationOutput());
+            && writeFile(sbin("stations"), stationOutput());
     }
 
     // Loads the application as the shell does; the events begin with the event loop.
@@ -222,20 +221,11 @@ private:
         return screen() ? SettingsHotspotPrivate::devices(screen()) : nullptr;
     }
     QString sbin(const char *name) const { return root() + "/usr/sbin/" + name; }
-    bool writeSbin(const char *name, const QByteArray &text)
-    {
-        QFile out(sbin(name));
-        return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
-    }
     // 0: present, 1: missing, 2: not executable.
     bool setProgram(const char *name, int state)
     {
         QFile::remove(sbin(name));
-        return state == 1
-            || (QFile::copy(QStringLiteral(STAND_INS "/") + name, sbin(name))
-                && QFile::setPermissions(sbin(name),
-                    QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                        | (state == 0 ? QFileDevice::ExeOwner : QFileDevice::Permissions())));
+        return state == 1 || installStandIn(sbin(name), state == 0);
     }
 
     // Each event schedules the next one before it runs, so events keep coming while it waits in
@@ -511,9 +501,9 @@ private:
                     ? pick<QByteArray>({"quick", "fail", "hang"})
                     : pick<QByteArray>({"", "", "fail", "stderr", "huge", "endless", "hang"});
                 if (what[0] == 's')
-                    writeSbin(what, stationOutput());
+                    writeFile(sbin(what), stationOutput());
                 else if (QByteArray(what).endsWith(".mode"))
-                    writeSbin(what, mode);
+                    writeFile(sbin(what), mode);
                 else
                     setProgram(what, state);
             }},

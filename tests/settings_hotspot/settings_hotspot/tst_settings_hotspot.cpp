@@ -113,9 +113,8 @@ private slots:
         f->tap(Qt::Key_Enter);
         f->softKey(4);
         QTRY_COMPARE(f->scriptRuns(), 1);
-        QCOMPARE(ScreenFixture::bytesOf(f->hostapdConf()), conf);
-        QCOMPARE(
-            ScreenFixture::bytesOf(f->envFile()), QByteArray("[HOTSPOT]\r\nHOTSPOT=false\r\n"));
+        QCOMPARE(bytesOf(f->hostapdConf()), conf);
+        QCOMPARE(bytesOf(f->envFile()), QByteArray("[HOTSPOT]\r\nHOTSPOT=false\r\n"));
     }
     void validation_data()
     {
@@ -305,13 +304,9 @@ private slots:
     }
 
 private:
-    // Opens the screen, flips the stored switch and fills the name and the passphrase.
     void openWith(const QString &ssid, const QString &password)
     {
-        f->open();
-        f->tap(Qt::Key_Enter);
-        f->ssid()->setEditText(ssid);
-        f->password()->setEditText(password);
+        f->openAndEdit(ssid, password);
         m_sent->clear();
     }
     // Notes the next result notice and ends it as its timeout would.

@@ -1,8 +1,9 @@
-#include "baseappinterface.h"
 #include "core.h"
 #include "hotspotconfig.h"
 #include "hotspotsettings.h"
 #include "messagerouter.h"
+#include "recordingapp.h"
+#include "renderprobe.h"
 #include "sandbox.h"
 
 #include <QImage>
@@ -10,39 +11,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-// Pixels that differ by more than a glyph edge's antialiasing under another FreeType build.
-int differingPixels(const QImage &a, const QImage &b, const QRect &area)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            count += qAbs(qRed(p) - qRed(q)) > 24 || qAbs(qGreen(p) - qGreen(q)) > 24
-                || qAbs(qBlue(p) - qBlue(q)) > 24;
-        }
-    }
-    return count;
-}
-
-class RecordingApplication : public QObject, public BaseAppInterface
-{
-    Q_OBJECT
-    Q_INTERFACES(BaseAppInterface)
-public:
-    explicit RecordingApplication(const QString &name, QObject *parent = nullptr)
-        : QObject(parent)
-        , BaseAppInterface(name, parent)
-    { }
-    bool start(QWidget *, void *) override { return true; }
-    bool end() override { return true; }
-    void receiveMsg(const QString &command, const QByteArray &) override { received << command; }
-    QStringList received;
-};
-
-} // namespace
 
 class tst_Simulator : public QObject
 {
@@ -89,11 +57,11 @@ private slots:
     // application; while it is closed its messages go to the settings screen.
     void routesToTheRightScreen()
     {
-        RecordingApplication app(QStringLiteral("settings_hotspot"));
+        RecordingApp app(QStringLiteral("settings_hotspot"));
         MessageRouter router(nullptr);
         router.setApplication(&app);
         router.route("settings_hotspotinfo", "wifi2ui_Hotspot_release_ack(str)", QByteArray());
-        auto inner = new RecordingApplication("settings_hotspotinfo", new QObject(&app));
+        auto inner = new RecordingApp("settings_hotspotinfo", new QObject(&app));
         router.route("settings_hotspotinfo", "changedLanguage()", QByteArray());
         router.route("settings_hotspot", "wifi2ui_Hotspot(str)", QByteArray());
         QCOMPARE(app.received,
