@@ -33,6 +33,7 @@ public:
     ListViewLineEditItem *ssid() const { return row<ListViewLineEditItem>(3); }
     ListViewLineEditItem *password() const { return row<ListViewLineEditItem>(4); }
 
+    QString sbin(const QString &name) const { return shell.path("/usr/sbin/" + name); }
     QString hostapdConf() const { return shell.path("/configs/wireless/hostapd.conf"); }
     QString envFile() const { return shell.core.envInfoFileName(); }
     void writeConf(const QString &file, const QByteArray &contents)
@@ -55,13 +56,13 @@ public:
     // /usr/sbin, runnable or not.
     void installStandIn(const QString &name, bool executable = true)
     {
-        QVERIFY(::installStandIn(shell.path("/usr/sbin/" + name), executable));
+        QVERIFY(::installStandIn(sbin(name), executable));
     }
     // The hotspot script's stand-in, which records each run.
     void installRecorder() { installStandIn(QLatin1String("hotspot.sh")); }
     int scriptRuns() const
     {
-        QFile runs(shell.path("/usr/sbin/runs"));
+        QFile runs(sbin("runs"));
         return runs.open(QIODevice::ReadOnly) ? runs.readAll().count('\n') : 0;
     }
 

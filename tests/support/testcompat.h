@@ -92,19 +92,14 @@ inline bool qWaitForWindowActive(QWidget *window)
     return window->isActiveWindow();
 }
 
-// Qt 4's debug stream ends each line with its separator.
-inline QByteArray logLine(const char *line)
-{
-    return QByteArray(line) + ' ';
-}
-
 } // namespace QTest
 
 namespace Qt {
 constexpr QString::SplitBehavior SkipEmptyParts = QString::SkipEmptyParts;
 } // namespace Qt
 
-#define ignoreMessage(type, line) ignoreMessage(type, QTest::logLine(line).constData())
+// Qt 4's debug stream ends each line with its separator.
+#define ignoreMessage(type, line) ignoreMessage(type, (QByteArray(line) + ' ').constData())
 
 // A private directory under the temporary one, removed with what it holds.
 class QTemporaryDir

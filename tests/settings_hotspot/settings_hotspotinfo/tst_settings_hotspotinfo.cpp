@@ -27,7 +27,7 @@ private slots:
         // Records each call; ends as the file query.mode says (more faults in
         // tst_faultinjection).
         f->installStandIn("hostapd_cli");
-        write("stations", stations);
+        f->writeConf(f->sbin("stations"), stations);
         // As the shell has it: owned by the settings screen, whose translations it uses.
         m_info = SettingsHotspotPrivate::devices(f->screen);
     }
@@ -72,31 +72,6 @@ private slots:
         m_info->receiveMsg("changedLanguage()", QByteArray());
         QCOMPARE(tail()->funcButtonText(0), QStringLiteral("Neu laden"));
     }
-    // A tool that only complains, or never answers, is no empty access point (which the
-    // golden pictures show).
-    void failedQuery_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("error, exit code 0") << "stderr";
-        QTest::newRow("hang") << "hang";
-    }
-    void failedQuery()
-    {
-        QFETCH(QString, mode);
-        write("query.mode", mode.toLatin1());
-        m_info->show();
-        if (mode == "hang") {
-            QTRY_COMPARE(calls().size(), 1);
-            QTimer *timer = SettingsHotspotInfoPrivate::queryTimer(m_info);
-            QVERIFY(timer->isActive() && timer->interval() == 5000);
-            QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
-        }
-        QTRY_COMPARE(rows(), QStringList({"The hotspot is not answering"}));
-        QCOMPARE(tail()->funcButtonText(4), QStringLiteral("Cancel"));
-        key(Qt::Key_F15);
-        QVERIFY(!m_info->isVisible());
-    }
-
     void disconnect_data()
     {
         QTest::addColumn<QString>("answer");
@@ -166,7 +141,7 @@ private slots:
     }
     void destroyedWhileQuerying()
     {
-        write("query.mode", "hang");
+        f->writeConf(f->sbin("query.mode"), "hang");
         m_info->show();
         QTRY_COMPARE(calls().size(), 1);
         delete f->screen;
@@ -175,14 +150,9 @@ private slots:
     }
 
 private:
-    QString sbin(const QString &name) const { return f->shell.path("/usr/sbin/" + name); }
-    void write(const QString &name, const QByteArray &contents)
-    {
-        f->writeConf(sbin(name), contents);
-    }
     QStringList calls() const
     {
-        QFile file(sbin("cli.calls"));
+        QFile file(f->sbin("cli.calls"));
         file.open(QIODevice::ReadOnly);
         return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
