@@ -5,7 +5,6 @@
 
 #include "screenfixture.h"
 
-#include "appmessage.h"
 #include "gallerypages.h"
 #include "renderprobe.h"
 #include "selectpopup_p.h"
@@ -169,8 +168,7 @@ private slots:
             freeze(f->screen);
             QCOMPARE(ToastPrivate::frame(f->waitNotice()), 0);
             if (scene == QLatin1String("settings-failed-notice")) {
-                f->screen->receiveMsg(QStringLiteral("wifi2ui_Hotspot(str)"),
-                    AppMessage::payload(QStringLiteral("fail")));
+                f->answer(QStringLiteral("fail"));
                 QVERIFY(f->notice());
             }
         } else if (scene.startsWith(QLatin1String("devices"))) {

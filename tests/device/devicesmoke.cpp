@@ -15,7 +15,6 @@
 
 #include <QApplication>
 #include <QDesktopWidget>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLibrary>

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QWidget>
 
 // A parent that records the keys its children leave to it.
@@ -39,6 +40,19 @@ template<typename Pick> QRect boxWhere(const QImage &image, Pick pick, const QRe
         }
     }
     return box;
+}
+
+// A picture as a pixmap holds it, premultiplied, so that both sides of a comparison round alike.
+inline QImage pixmapImage(const QPixmap &pixmap)
+{
+    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+// An image file as a pixmap holds it; a missing one matches nothing, not even no picture.
+inline QImage imageFile(const QString &path)
+{
+    const QImage image(path);
+    return image.isNull() ? QImage(1, 1, QImage::Format_Mono)
+                          : pixmapImage(QPixmap::fromImage(image));
 }
 
 // Pixels of the area that differ by more than a glyph edge's antialiasing under another FreeType

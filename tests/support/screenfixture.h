@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appmessage.h"
 #include "listview.h"
 #include "listviewsettingitems.h"
 #include "settings_hotspot_p.h"
@@ -102,6 +103,11 @@ public:
                 m_seen.append(toast);
                 action(toast);
             });
+    }
+    // The Wi-Fi service's answer to a save.
+    void answer(const QString &word)
+    {
+        screen->receiveMsg(QLatin1String("wifi2ui_Hotspot(str)"), AppMessage::payload(word));
     }
     // Ends a notice as its own timeout would.
     static void expire(Toast *toast) { QVERIFY(QMetaObject::invokeMethod(toast, "timeout")); }

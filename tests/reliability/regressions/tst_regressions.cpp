@@ -3,7 +3,6 @@
 #include "../testhooks.h"
 #include "screenfixture.h"
 
-#include "appmessage.h"
 #include "selectpopup.h"
 
 #include <QLineEdit>
@@ -101,8 +100,7 @@ private slots:
         f->open();
         f->password()->setEditText(QStringLiteral("12345678"));
         f->softKey(4);
-        f->screen->receiveMsg(QStringLiteral("wifi2ui_Hotspot(str)"),
-            AppMessage::payload(QStringLiteral("invalid_passphrase")));
+        f->answer(QStringLiteral("invalid_passphrase"));
         QCOMPARE(f->notice()->message(), QStringLiteral("Failed"));
 
         f->ssid()->setEditText(QString());

@@ -1,7 +1,6 @@
 #include "screenfixture.h"
 #include "testcompat.h"
 
-#include "appmessage.h"
 #include "selectpopup.h"
 #include "settings_hotspotinfo.h"
 
@@ -92,7 +91,7 @@ private slots:
         QVERIFY(!f->screen->isVisible());
         // A result with no save pending neither closes the screen nor drops the user's edits.
         openWith("Lab", "12345678");
-        answer("on");
+        f->answer("on");
         QVERIFY(f->screen->isVisible() && !f->notice() && m_sent->isEmpty());
         QCOMPARE(f->ssid()->editText(), QStringLiteral("Lab"));
         QCOMPARE(f->scriptRuns(), 0);
@@ -208,7 +207,7 @@ private slots:
             f->guard()->stop();
             QVERIFY(QMetaObject::invokeMethod(f->screen, "displayResult"));
         } else {
-            answer(word);
+            f->answer(word);
         }
         QTRY_COMPARE(m_notices, QStringList {notice});
         QTRY_COMPARE(f->scriptRuns(), runs);
@@ -220,7 +219,7 @@ private slots:
         QVERIFY(!SettingsHotspotPrivate::devices(f->screen)->isVisible());
         // A late answer, after the guard gave up or a failure, belongs to no save.
         if (f->screen->isVisible()) {
-            answer("on");
+            f->answer("on");
             QVERIFY(m_notices.size() == 1 && f->screen->isVisible() && m_sent->size() == 1);
             QCOMPARE(storedSwitch(), QStringLiteral("false"));
         }
@@ -261,14 +260,14 @@ private slots:
                 m_notices << first->message();
                 if (intruder == 0) {
                     recordNotice();
-                    answer("on");
+                    f->answer("on");
                 } else if (intruder == 1) {
                     QVERIFY(QMetaObject::invokeMethod(f->screen, "displayResult"));
                 } else {
                     f->screen->end();
                 }
             });
-            answer("on");
+            f->answer("on");
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QCOMPARE(m_notices.value(0), QStringLiteral("Saved"));
             QVERIFY(f->screen && (!f->notice() || intruder == 1));
@@ -323,10 +322,6 @@ private:
         QPointer<QObject> watch = recordNotice();
         f->softKey(4);
         delete watch;
-    }
-    void answer(const QString &word)
-    {
-        f->screen->receiveMsg("wifi2ui_Hotspot(str)", AppMessage::payload(word));
     }
     QString choices() const
     {

@@ -1,3 +1,4 @@
+#include "renderprobe.h"
 #include "testcompat.h"
 #include "testshell.h"
 
@@ -100,18 +101,11 @@ private:
     QImage shown(const char *name) const
     {
         const QLabel *indicator = label(name);
-        return indicator->isHidden()
-            ? QImage()
-            : shownPixmap(indicator).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        return indicator->isHidden() ? QImage() : pixmapImage(shownPixmap(indicator));
     }
-
-    // A missing image matches no label, not even one that shows nothing. Both sides are
-    // premultiplied, as a pixmap holds them, so that they round alike.
     static QImage resource(const QString &name)
     {
-        const QImage image(":/ui/images/" + name + ".png");
-        return image.isNull() ? QImage(1, 1, QImage::Format_Mono)
-                              : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        return imageFile(":/ui/images/" + name + ".png");
     }
 
     TestShell *m_shell = nullptr;

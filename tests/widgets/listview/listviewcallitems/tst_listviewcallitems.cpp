@@ -14,18 +14,6 @@ const QString defaultThumbnail = QStringLiteral(":/call/images/call/call_thumbna
 qint64 fakeNow = 0;
 const QColor textPen(250, 250, 250);
 
-QImage argb(const QPixmap &pixmap)
-{
-    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
-}
-
-// A missing image matches nothing, not even a row that shows none.
-QImage file(const QString &path)
-{
-    const QImage image(path);
-    return image.isNull() ? QImage(1, 1, QImage::Format_Mono) : argb(QPixmap::fromImage(image));
-}
-
 } // namespace
 
 // The rows of the call, contact and history screens. Where the rows put their pieces is held
@@ -61,12 +49,13 @@ private slots:
         ListViewCallItem item(mode, nullptr);
         item.setThumbnailPath(dir.filePath("before.png"));
         item.setThumbnail(code);
-        QCOMPARE(argb(ListViewCallItemPrivate::thumbnail(item)),
-            icon.isEmpty() ? argb(before) : file(icon));
+        QCOMPARE(pixmapImage(ListViewCallItemPrivate::thumbnail(item)),
+            icon.isEmpty() ? pixmapImage(before) : imageFile(icon));
         QTEST(item.showTimer(), "showTimer");
         // A missing file falls back to the standard picture.
         item.setThumbnailPath(dir.filePath("missing.png"));
-        QCOMPARE(argb(ListViewCallItemPrivate::thumbnail(item)), file(defaultThumbnail));
+        QCOMPARE(
+            pixmapImage(ListViewCallItemPrivate::thumbnail(item)), imageFile(defaultThumbnail));
     }
     void duration_data()
     {
