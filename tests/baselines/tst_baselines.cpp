@@ -28,13 +28,6 @@ public:
 
 const char fontFamily[] = "DejaVu Sans Condensed";
 
-QString slug(const QString &title)
-{
-    QString name = title.toLower();
-    name.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
-    return name;
-}
-
 // The display as the window server composes it: every shown device window at its place, in the
 // order given (back to front).
 QImage compose(const QList<QWidget *> &windows)
@@ -128,8 +121,11 @@ private slots:
                  "devices-none-connected"})
             QTest::newRow(scene) << true << -1;
         const QList<GalleryPage> pages = ::galleryPages();
-        for (int idx = 0; idx < pages.size(); ++idx)
-            QTest::newRow(qPrintable("gallery-" + slug(pages.at(idx).title))) << false << idx;
+        for (int idx = 0; idx < pages.size(); ++idx) {
+            const QString name = pages.at(idx).title.toLower().replace(
+                QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
+            QTest::newRow(qPrintable("gallery-" + name)) << false << idx;
+        }
     }
 
     void scenes()

@@ -274,7 +274,7 @@ private slots:
         m_list->setLineRightMargin(10);
         m_list->setSelectedIdx(selected);
         // The thumb is the only thing drawn right of the rows.
-        const QImage image = render();
+        const QImage image = render(m_list, onScreen);
         QCOMPARE(RowCanvas::changed(image, QRect(470, 0, 10, 208)), thumb);
         if (thumb.isNull())
             return;
@@ -398,7 +398,6 @@ private:
         return QTest::qWaitForWindowActive(m_screen);
     }
     QLineEdit *focusedEditor() { return qobject_cast<QLineEdit *>(QApplication::focusWidget()); }
-    QImage render() { return ::render(m_list, onScreen); }
 
     Core *m_core = nullptr;
     KeyRecorder *m_screen = nullptr;
