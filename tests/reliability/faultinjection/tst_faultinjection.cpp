@@ -82,21 +82,27 @@ private slots:
     {
         QTest::addColumn<QString>("blocked");
         QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("on"); // what the save switches the hotspot to
         // Permission bits do not stop root; a folder where the file should be stops everyone.
         QTest::newRow("configuration file is a folder") << "/configs/wireless/hostapd.conf"
-                                                        << "present";
+                                                        << "present" << true;
         QTest::newRow("switch file is a folder") << "/configs/envinfo.ini"
-                                                 << "present";
-        QTest::newRow("script missing") << QString() << "missing";
-        QTest::newRow("script not executable") << QString() << "not executable";
+                                                 << "present" << true;
+        QTest::newRow("script missing") << QString() << "missing" << true;
+        QTest::newRow("script not executable") << QString() << "not executable" << true;
+        QTest::newRow("script missing, switching off") << QString() << "missing" << false;
     }
     // A save that cannot write its files or start its script says "Failed" at once: no guard,
-    // the switch left off (the next start must not claim a hotspot that never started), the
-    // configuration file untouched when the switch cannot be written, the edits kept.
+    // the switch and the idle screen's indicator left as stored (the next start must not claim
+    // a change that never ran), the configuration file untouched when the switch cannot be
+    // written, the edits kept.
     void saveFailsAtOnce()
     {
         QFETCH(QString, blocked);
         QFETCH(QString, script);
+        QFETCH(bool, on);
+        if (!on)
+            f->writeConf(f->envFile(), "[DISPLAY]\nBrightness=7\n[HOTSPOT]\nHOTSPOT=true\n");
         const QByteArray confBefore = bytesOf(f->hostapdConf());
         if (script != QLatin1String("missing"))
             f->installStandIn("hotspot.sh", script == QLatin1String("present"));
@@ -107,16 +113,20 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg,
                 QRegularExpression("^SettingsHotspot::runHotspotScript cannot start "));
         }
+        QSignalSpy sent(&f->shell.core, SIGNAL(appMessageSent(QString, QString, QByteArray)));
         f->openAndEdit(editedSsid, editedPassword);
         f->softKey(4);
         QCOMPARE(f->notice() ? f->notice()->message() : QString(), QStringLiteral("Failed"));
         QVERIFY(!f->waitNotice() && !TestHooks::guard(f->screen));
         QCOMPARE(f->scriptRuns(), 0);
-        checkEditsKept();
+        checkEditsKept(on);
         if (blocked.endsWith(QLatin1String("envinfo.ini")))
             QCOMPARE(bytesOf(f->hostapdConf()), confBefore);
         else
-            QCOMPARE(f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), "false");
+            QCOMPARE(
+                f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(), QVariant(!on).toString());
+        for (const QList<QVariant> &message : qAsConst(sent))
+            QCOMPARE(message.at(2), QVariant(QByteArray(1, !on)));
     }
 
     void diskFull_data()
@@ -284,9 +294,9 @@ private:
     QStringList rows() const { return ScreenFixture::rowTexts(m_info->findChild<ListView *>()); }
     // The edits stay in the rows (the other owners' keys in the files are the settings files'
     // own tests' and the soak's).
-    void checkEditsKept()
+    void checkEditsKept(bool on = true)
     {
-        QVERIFY(f->screen->isVisible() && f->useHotspot()->isChecked());
+        QVERIFY(f->screen->isVisible() && f->useHotspot()->isChecked() == on);
         QCOMPARE(f->ssid()->editText(), QLatin1String(editedSsid));
         QCOMPARE(f->password()->editText(), QLatin1String(editedPassword));
     }

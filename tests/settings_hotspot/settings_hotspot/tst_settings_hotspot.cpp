@@ -270,21 +270,6 @@ private slots:
             QVERIFY(f->screen && (!f->notice() || intruder == 1));
         }
     }
-    // Switching off with a script that cannot start fails at once and puts the switch back on,
-    // so the next load does not claim a change that never ran (switching on, and more faults,
-    // in tst_faultinjection).
-    void saveThatCannotRun()
-    {
-        f->writeConf(f->envFile(), "[HOTSPOT]\nHOTSPOT=true\n");
-        openWith("Lab", "12345678");
-        QFile::remove(f->shell.path("/usr/sbin/hotspot.sh"));
-        pressSave();
-        QCOMPARE(f->notice() ? f->notice()->message() : QString(), QStringLiteral("Failed"));
-        QVERIFY(f->screen->isVisible() && !f->waitNotice() && !f->guard());
-        QCOMPARE(storedSwitch(), QStringLiteral("true"));
-        for (const QList<QVariant> &message : qAsConst(*m_sent))
-            QCOMPARE(message.at(2), QVariant(QByteArray(1, 1)));
-    }
     // The script is started without a shell, so a device path with quotes and a command
     // substitution in it is just a path.
     void scriptPathIsNotInterpreted()
