@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(calls().size(), 1);
         f->shell.core.setLanguage(Core::German);
         m_info->receiveMsg("changedLanguage()", QByteArray());
-        QCOMPARE(tail()->funcButtonText(0), QStringLiteral("Neu laden"));
+        QCOMPARE(m_info->findChild<Tail *>()->funcButtonText(0), QStringLiteral("Neu laden"));
     }
     void disconnect_data()
     {
@@ -165,7 +165,6 @@ private:
     void key(Qt::Key key) { f->tap(key, m_info); }
     QTimer *guard() const { return SettingsHotspotInfoPrivate::guardTimer(m_info); }
     ListView *list() const { return m_info->findChild<ListView *>(); }
-    Tail *tail() const { return m_info->findChild<Tail *>(); }
     ScreenFixture *f = nullptr;
     QPointer<SettingsHotspotInfo> m_info;
 };
