@@ -147,14 +147,10 @@ private slots:
         m_info->show();
         QTRY_COMPARE(calls().size(), 1);
         static QStringList warnings;
-#if QT_VERSION >= 0x050000
         const QtMessageHandler test = qInstallMessageHandler(
             [](QtMsgType, const QMessageLogContext &, const QString &text) { warnings << text; });
-#endif
         delete f->screen;
-#if QT_VERSION >= 0x050000
         qInstallMessageHandler(test);
-#endif
         QVERIFY(!m_info);
         QVERIFY2(warnings.filter("QProcess").isEmpty(), qPrintable(warnings.join('\n')));
     }
@@ -166,27 +162,15 @@ private:
         file.open(QIODevice::ReadOnly);
         return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
-    QStringList rows() const
-    {
-        return ScreenFixture::rowTexts(list());
-    }
+    QStringList rows() const { return ScreenFixture::rowTexts(list()); }
     void openInfo()
     {
         m_info->show();
         QTRY_VERIFY(list()->itemSize() > 1);
     }
-    void key(Qt::Key key)
-    {
-        f->tap(key, m_info);
-    }
-    QTimer *guard() const
-    {
-        return SettingsHotspotInfoPrivate::guardTimer(m_info);
-    }
-    ListView *list() const
-    {
-        return m_info->findChild<ListView *>();
-    }
+    void key(Qt::Key key) { f->tap(key, m_info); }
+    QTimer *guard() const { return SettingsHotspotInfoPrivate::guardTimer(m_info); }
+    ListView *list() const { return m_info->findChild<ListView *>(); }
     ScreenFixture *f = nullptr;
     QPointer<SettingsHotspotInfo> m_info;
 };
