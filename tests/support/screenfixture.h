@@ -97,9 +97,9 @@ public:
     QPointer<QObject> whenNoticeShows(std::function<void(Toast *)> action)
     {
         return new RunWhen(
-            screen, [this] { return visible(false, true) != nullptr; },
+            screen, [this] { return unseen() != nullptr; },
             [this, action] {
-                Toast *toast = visible(false, true);
+                Toast *toast = unseen();
                 m_seen.append(toast);
                 action(toast);
             });
@@ -111,21 +111,29 @@ public:
     }
     // Ends a notice as its own timeout would.
     static void expire(Toast *toast) { QVERIFY(QMetaObject::invokeMethod(toast, "timeout")); }
-    Toast *notice() const { return visible(false, false); }
+    // The result notices on show, or the progress ones.
+    QList<Toast *> shown(bool progress = false) const
+    {
+        QList<Toast *> toasts;
+        for (Toast *toast : screen->findChildren<Toast *>()) {
+            if (toast->isVisible() && (qobject_cast<ToastWait *>(toast) != nullptr) == progress)
+                toasts << toast;
+        }
+        return toasts;
+    }
+    Toast *notice() const { return shown().value(0); }
     QTimer *guard() const { return SettingsHotspotPrivate::guardTimer(screen); }
-    ToastWait *waitNotice() const { return static_cast<ToastWait *>(visible(true, false)); }
+    ToastWait *waitNotice() const { return static_cast<ToastWait *>(shown(true).value(0)); }
 
     TestShell shell;
     QPointer<SettingsHotspot> screen {new SettingsHotspot};
 
 private:
     template<typename Row> Row *row(int idx) const { return static_cast<Row *>(list()->item(idx)); }
-    Toast *visible(bool waitNotice, bool unseen) const
+    Toast *unseen() const
     {
-        const QList<Toast *> toasts = screen->findChildren<Toast *>();
-        for (Toast *toast : toasts) {
-            if (toast->isVisible() && (qobject_cast<ToastWait *>(toast) != nullptr) == waitNotice
-                && !(unseen && m_seen.contains(toast)))
+        for (Toast *toast : shown()) {
+            if (!m_seen.contains(toast))
                 return toast;
         }
         return nullptr;
