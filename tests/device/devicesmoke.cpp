@@ -117,9 +117,8 @@ void runSteps(const QList<Step> &steps, int *done)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv, QApplication::GuiServer);
-    QStringList arguments = app.arguments();
-    arguments.removeFirst();
-    arguments = arguments.filter(QRegExp(QLatin1String("^[^-]")));
+    const QStringList arguments
+        = QStringList(app.arguments().mid(1)).filter(QRegExp(QLatin1String("^[^-]")));
     if (arguments.size() != 2) {
         qCritical("usage: device_smoke -qws <plug-in> <screenshot.png>");
         return 2;

@@ -108,11 +108,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fail("frequency", frequency);
 
     // A first save fills in what the files lack; the second changes the name alone.
-    HotspotConfig::Tethering values;
-    values.hwMode = stored.hwMode;
-    values.ieee80211n = stored.ieee80211n;
-    values.ssid = stored.ssid;
-    values.passphrase = stored.passphrase;
+    HotspotConfig::Tethering values {
+        stored.hwMode, stored.ieee80211n, stored.ssid, stored.passphrase};
     // A file the first save could not take may still lack keys the second one adds.
     const bool filled = HotspotConfig::save(stored.enabled, values, 0);
     const QByteArray bytesBefore = bytesOf(hostapd);

@@ -5,6 +5,7 @@
 #include "recordingapp.h"
 #include "renderprobe.h"
 #include "sandbox.h"
+#include "testfiles.h"
 
 #include <QImage>
 #include <QProcess>
@@ -23,11 +24,10 @@ private slots:
         QTemporaryDir dir;
         QSettings(dir.filePath("sandbox/configs/simulator.ini"), QSettings::IniFormat)
             .setValue("WifiService/AnswerDelayMs", 0);
-        QFile script(dir.filePath("walk.script"));
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("screenshot start.png\nkey OK\nkey F15\nuntil shown Toast 10000\n"
-                     "screenshot saved.png\nquit\n");
-        script.close();
+        const QString script = dir.filePath("walk.script");
+        QVERIFY(writeFile(script,
+            "screenshot start.png\nkey OK\nkey F15\nuntil shown Toast 10000\n"
+            "screenshot saved.png\nquit\n"));
         QProcess simulator;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -36,8 +36,7 @@ private slots:
         simulator.setProcessChannelMode(QProcess::MergedChannels);
         simulator.setWorkingDirectory(dir.path());
         simulator.start(SIMULATOR_PATH,
-            {"--sandbox", dir.filePath("sandbox"), "--script", script.fileName(), "--screenshots",
-                "shots"});
+            {"--sandbox", dir.filePath("sandbox"), "--script", script, "--screenshots", "shots"});
         QVERIFY(simulator.waitForFinished(60000));
         QVERIFY2(simulator.exitCode() == 0, simulator.readAll().constData());
         const QImage start(dir.filePath("shots/start.png")), saved(dir.filePath("shots/saved.png"));
@@ -100,11 +99,7 @@ private slots:
         QVERIFY(Sandbox(root.path()).prepare());
         Core core;
         core.setDeviceRoot(root.path());
-        HotspotConfig::Tethering values;
-        values.ssid = fields.at(0);
-        values.passphrase = fields.at(1);
-        values.hwMode = fields.at(2);
-        values.ieee80211n = 1;
+        const HotspotConfig::Tethering values {fields.at(2), 1, fields.at(0), fields.at(1)};
         QVERIFY(HotspotConfig::save(on, values,
             HotspotConfig::RadioChanged | HotspotConfig::SsidChanged
                 | HotspotConfig::PassphraseChanged));
