@@ -45,8 +45,7 @@ bool fail(const QString &what)
 // telephone's, whose Qt release and build key must also be the running Qt's.
 bool checkVerificationData(const QString &pluginPath)
 {
-    QFile file(pluginPath);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QByteArray bytes = bytesOf(pluginPath);
     const char *pattern = "pattern=QT_PLUGIN_VERIFICATION_DATA";
     const int at = bytes.indexOf(pattern);
     if (at < 0 || bytes.indexOf(pattern, at + 1) >= 0

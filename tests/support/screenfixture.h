@@ -61,11 +61,7 @@ public:
     }
     // The hotspot script's stand-in, which records each run.
     void installRecorder() { installStandIn(QLatin1String("hotspot.sh")); }
-    int scriptRuns() const
-    {
-        QFile runs(sbin("runs"));
-        return runs.open(QIODevice::ReadOnly) ? runs.readAll().count('\n') : 0;
-    }
+    int scriptRuns() const { return bytesOf(sbin("runs")).count('\n'); }
 
     // Loads, shows and focuses the screen as start() does, without blocking.
     void open()
@@ -86,9 +82,7 @@ public:
     }
     void tap(Qt::Key key, QWidget *target = nullptr)
     {
-        QWidget *to = target ? target : QApplication::focusWidget();
-        QTest::keyPress(to, key);
-        QTest::keyRelease(to, key);
+        QTest::keyClick(target ? target : QApplication::focusWidget(), key);
     }
     void softKey(int index) { tap(Qt::Key(Qt::Key_F11 + index), screen); }
 

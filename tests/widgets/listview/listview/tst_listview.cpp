@@ -381,11 +381,7 @@ private slots:
     }
 
 private:
-    void click(int key)
-    {
-        QTest::keyPress(m_list, Qt::Key(key));
-        QTest::keyRelease(m_list, Qt::Key(key));
-    }
+    void click(int key) { QTest::keyClick(m_list, Qt::Key(key)); }
     // Shows the list in an active window; the first paint places the rows and the editors.
     bool showActive()
     {
