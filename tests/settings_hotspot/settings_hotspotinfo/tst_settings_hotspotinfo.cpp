@@ -152,7 +152,8 @@ private slots:
         delete f->screen;
         qInstallMessageHandler(test);
         QVERIFY(!m_info);
-        QVERIFY2(warnings.filter("QProcess").isEmpty(), qPrintable(warnings.join('\n')));
+        QVERIFY2(
+            warnings.filter("QProcess").isEmpty(), qPrintable(warnings.join(QStringLiteral("\n"))));
     }
 
 private:
