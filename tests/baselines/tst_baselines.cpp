@@ -5,8 +5,8 @@
 
 #include "screenfixture.h"
 
-#include "appmessage.h"
 #include "gallerypages.h"
+#include "renderprobe.h"
 #include "selectpopup_p.h"
 #include "settings_hotspot_p.h"
 #include "settings_hotspotinfo_p.h"
@@ -27,13 +27,6 @@ public:
 };
 
 const char fontFamily[] = "DejaVu Sans Condensed";
-
-QString slug(const QString &title)
-{
-    QString name = title.toLower();
-    name.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
-    return name;
-}
 
 // The display as the window server composes it: every shown device window at its place, in the
 // order given (back to front).
@@ -128,8 +121,11 @@ private slots:
                  "devices-none-connected"})
             QTest::newRow(scene) << true << -1;
         const QList<GalleryPage> pages = ::galleryPages();
-        for (int idx = 0; idx < pages.size(); ++idx)
-            QTest::newRow(qPrintable("gallery-" + slug(pages.at(idx).title))) << false << idx;
+        for (int idx = 0; idx < pages.size(); ++idx) {
+            const QString name = pages.at(idx).title.toLower().replace(
+                QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
+            QTest::newRow(qPrintable("gallery-" + name)) << false << idx;
+        }
     }
 
     void scenes()
@@ -168,8 +164,7 @@ private slots:
             freeze(f->screen);
             QCOMPARE(ToastPrivate::frame(f->waitNotice()), 0);
             if (scene == QLatin1String("settings-failed-notice")) {
-                f->screen->receiveMsg(QStringLiteral("wifi2ui_Hotspot(str)"),
-                    AppMessage::payload(QStringLiteral("fail")));
+                f->answer(QStringLiteral("fail"));
                 QVERIFY(f->notice());
             }
         } else if (scene.startsWith(QLatin1String("devices"))) {
@@ -318,15 +313,7 @@ private:
         }
         const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(actual.size(), expected.size());
-        int different = 0;
-        for (int y = 0; y < actual.height(); ++y) {
-            for (int x = 0; x < actual.width(); ++x) {
-                const QRgb is = actual.pixel(x, y), was = expected.pixel(x, y);
-                different += std::max({qAbs(qRed(is) - qRed(was)), qAbs(qGreen(is) - qGreen(was)),
-                                 qAbs(qBlue(is) - qBlue(was))})
-                    > 24;
-            }
-        }
+        const int different = differingPixels(actual, expected, actual.rect());
         QVERIFY2(different <= actual.width() * actual.height() / 1000,
             qPrintable(QStringLiteral("%1 pixels differ").arg(different)));
     }

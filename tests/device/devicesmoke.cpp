@@ -11,20 +11,19 @@
 #include "baseappinterface.h"
 #include "core.h"
 #include "testcompat.h"
+#include "testfiles.h"
 
 #include <QApplication>
 #include <QDesktopWidget>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLibrary>
 #include <QLibraryInfo>
 #include <QPixmap>
 #include <QPluginLoader>
-#include <QProcess>
 #include <QRegExp>
 #include <QSettings>
-#include <QTemporaryFile>
+#include <QSignalSpy>
 #include <QWSServer>
 
 #include <functional>
@@ -46,8 +45,7 @@ bool fail(const QString &what)
 // telephone's, whose Qt release and build key must also be the running Qt's.
 bool checkVerificationData(const QString &pluginPath)
 {
-    QFile file(pluginPath);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QByteArray bytes = bytesOf(pluginPath);
     const char *pattern = "pattern=QT_PLUGIN_VERIFICATION_DATA";
     const int at = bytes.indexOf(pattern);
     if (at < 0 || bytes.indexOf(pattern, at + 1) >= 0
@@ -67,24 +65,15 @@ bool checkVerificationData(const QString &pluginPath)
     return true;
 }
 
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
 // The telephone's file tree as far as the settings screen reads and writes it. The hotspot
-// script stand-in only leaves a mark that it ran, for the Wi-Fi service stand-in to answer.
+// script is the tests' stand-in, which notes each run, for the Wi-Fi service stand-in to answer.
 bool makeDeviceRoot(const QString &root)
 {
-    const QString script = root + QLatin1String("/usr/sbin/hotspot.sh");
     return writeFile(root + QLatin1String("/configs/wireless/hostapd.conf"),
                "[TETHERING]\ninterface=wlan1\nssid=Smoke-Net\nhw_mode=g\nieee80211n=1\n"
                "channel=6\nwpa_passphrase=Harbour-Lights-42\n")
         && writeFile(root + QLatin1String("/configs/envinfo.ini"), "[HOTSPOT]\nHOTSPOT=false\n")
-        && writeFile(script, "#!/bin/sh\n: > \"$0.ran\"\n")
-        && QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        && installStandIn(root + QLatin1String("/usr/sbin/hotspot.sh"));
 }
 
 void pressKey(int key, ushort unicode = 0xffff)
@@ -122,29 +111,13 @@ void runSteps(const QList<Step> &steps, int *done)
     }
 }
 
-// What the application tells the idle screen: its hotspot indicator follows the switch once the
-// access point runs.
-class IdleScreen : public QObject
-{
-    Q_OBJECT
-public:
-    bool hotspotIcon = false;
-public slots:
-    void appMessageSent(const QString &to, const QString &command, const QByteArray &payload)
-    {
-        if (to == QLatin1String("idle") && command == QLatin1String("updateHotspotIcon(bool)"))
-            hotspotIcon = AppMessage::firstArgument<bool>(payload);
-    }
-};
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv, QApplication::GuiServer);
-    QStringList arguments = app.arguments();
-    arguments.removeFirst();
-    arguments = arguments.filter(QRegExp(QLatin1String("^[^-]")));
+    const QStringList arguments
+        = QStringList(app.arguments().mid(1)).filter(QRegExp(QLatin1String("^[^-]")));
     if (arguments.size() != 2) {
         qCritical("usage: device_smoke -qws <plug-in> <screenshot.png>");
         return 2;
@@ -152,14 +125,11 @@ int main(int argc, char *argv[])
     const QString pluginPath = arguments.at(0);
     const QString screenshot = arguments.at(1);
 
-    // A fresh device root, named after a unique temporary file.
-    QTemporaryFile rootMarker(QDir::tempPath() + QLatin1String("/device_smoke.XXXXXX"));
-    if (!rootMarker.open())
-        return 1;
-    const QString root = rootMarker.fileName() + QLatin1String(".root");
+    QTemporaryDir rootDir;
+    const QString root = rootDir.path();
     Core core;
     core.setDeviceRoot(root);
-    if (!makeDeviceRoot(root) || !checkVerificationData(pluginPath))
+    if (!rootDir.isValid() || !makeDeviceRoot(root) || !checkVerificationData(pluginPath))
         return 1;
 
     QPluginLoader loader(pluginPath);
@@ -170,10 +140,14 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    IdleScreen idle;
-    QObject::connect(&core, SIGNAL(appMessageSent(QString, QString, QByteArray)), &idle,
-        SLOT(appMessageSent(QString, QString, QByteArray)));
-    const QString scriptMark = core.devicePath(QLatin1String("/usr/sbin/hotspot.sh.ran"));
+    // The idle screen's hotspot indicator follows the switch once the access point runs.
+    QSignalSpy sent(&core, SIGNAL(appMessageSent(QString, QString, QByteArray)));
+    const auto hotspotIcon = [&sent] {
+        return sent.contains(QVariantList()
+            << QLatin1String("idle") << QLatin1String("updateHotspotIcon(bool)")
+            << AppMessage::payload(true));
+    };
+    const QString scriptMark = core.devicePath(QLatin1String("/usr/sbin/runs"));
     const QList<Step> steps = {{[] { return visibleWidget("SettingsHotspot"); },
                                    [] {
                                        pressKey(Qt::Key_Enter, '\r'); // the switch on
@@ -191,7 +165,7 @@ int main(int argc, char *argv[])
                 application->receiveMsg(QLatin1String("wifi2ui_Hotspot(str)"),
                     AppMessage::payload(QString::fromLatin1("on")));
             }},
-        {[&idle] { return idle.hotspotIcon && visibleWidget("Toast"); },
+        {[&hotspotIcon] { return hotspotIcon() && visibleWidget("Toast"); },
             [&screenshot] {
                 const QPixmap shot = QPixmap::grabWindow(QApplication::desktop()->winId());
                 if (!shot.save(screenshot, "PNG"))
@@ -217,10 +191,7 @@ int main(int argc, char *argv[])
         ok = fail(QLatin1String("hostapd.conf does not hold the 5 GHz band"));
     if (ok && envinfo.value(QLatin1String("HOTSPOT/HOTSPOT")).toString() != QLatin1String("true"))
         ok = fail(QLatin1String("envinfo.ini does not hold the switch on"));
-    QProcess::execute(QLatin1String("rm"), QStringList() << QLatin1String("-rf") << root);
     if (ok)
         qDebug("device_smoke: saved at 5 GHz; screenshot %s", qPrintable(screenshot));
     return ok ? 0 : 1;
 }
-
-#include "devicesmoke.moc"

@@ -5,10 +5,9 @@
 #include "core.h"
 #include "hotspotconfig.h"
 #include "inifile.h"
+#include "testfiles.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -25,20 +24,6 @@ void fail(const char *what, const QString &detail = QString())
 {
     std::fprintf(stderr, "%s %s\n", what, qPrintable(detail));
     std::abort();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        fail("cannot write", path);
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // What 'after' holds in place of the one stretch in which it differs from 'before'.
@@ -106,9 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     core->setDeviceRoot(root);
     const QString hostapd = core->devicePath(QLatin1String(HotspotConfig::hostapdConfPath));
     const QString env = core->envInfoFileName();
-    writeFile(hostapd, files.at(0));
-    writeFile(env, files.at(1));
-    writeFile(core->devicePath(QLatin1String(HotspotConfig::sipLinePath)), files.at(2));
+    if (!writeFile(hostapd, files.at(0)) || !writeFile(env, files.at(1))
+        || !writeFile(core->devicePath(QLatin1String(HotspotConfig::sipLinePath)), files.at(2)))
+        fail("cannot write the files under", root);
 
     const HotspotConfig::Stored stored = HotspotConfig::load();
     if (stored.ssid.isEmpty() || stored.passphrase.isEmpty())
@@ -123,11 +108,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fail("frequency", frequency);
 
     // A first save fills in what the files lack; the second changes the name alone.
-    HotspotConfig::Tethering values;
-    values.hwMode = stored.hwMode;
-    values.ieee80211n = stored.ieee80211n;
-    values.ssid = stored.ssid;
-    values.passphrase = stored.passphrase;
+    HotspotConfig::Tethering values {
+        stored.hwMode, stored.ieee80211n, stored.ssid, stored.passphrase};
     // A file the first save could not take may still lack keys the second one adds.
     const bool filled = HotspotConfig::save(stored.enabled, values, 0);
     const QByteArray bytesBefore = bytesOf(hostapd);

@@ -9,11 +9,10 @@
 #include "settings_hotspot_p.h"
 #include "settings_hotspotinfo.h"
 #include "status.h"
+#include "testfiles.h"
 #include "toast.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -47,14 +46,6 @@ void expireEverything()
             }
         }
     }
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
 }
 
 void quiet(QtMsgType, const QMessageLogContext &, const QString &) { }

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 
 #include <cstdint>
 #include <cstdio>
@@ -17,19 +16,14 @@ int main(int argc, char *argv[])
 {
     if (LLVMFuzzerInitialize)
         LLVMFuzzerInitialize(&argc, &argv);
-    QStringList inputs;
+    QFileInfoList inputs;
     for (int idx = 1; idx < argc; ++idx) {
-        const QString path = QString::fromLocal8Bit(argv[idx]);
-        if (!QFileInfo(path).isDir()) {
-            inputs << path;
-            continue;
-        }
-        const QDir dir(path);
-        for (const QString &name : dir.entryList(QDir::Files, QDir::Name))
-            inputs << dir.filePath(name);
+        const QFileInfo path(QString::fromLocal8Bit(argv[idx]));
+        inputs << (path.isDir() ? QDir(path.filePath()).entryInfoList(QDir::Files, QDir::Name)
+                                : QFileInfoList {path});
     }
-    for (const QString &input : qAsConst(inputs)) {
-        QFile file(input);
+    for (const QFileInfo &input : qAsConst(inputs)) {
+        QFile file(input.filePath());
         if (!file.open(QIODevice::ReadOnly))
             return 1;
         const QByteArray data = file.readAll();

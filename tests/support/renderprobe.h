@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QWidget>
 
 // A parent that records the keys its children leave to it.
@@ -39,4 +40,32 @@ template<typename Pick> QRect boxWhere(const QImage &image, Pick pick, const QRe
         }
     }
     return box;
+}
+
+// A picture as a pixmap holds it, premultiplied, so that both sides of a comparison round alike.
+inline QImage pixmapImage(const QPixmap &pixmap)
+{
+    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+// An image file as a pixmap holds it; a missing one matches nothing, not even no picture.
+inline QImage imageFile(const QString &path)
+{
+    const QImage image(path);
+    return image.isNull() ? QImage(1, 1, QImage::Format_Mono)
+                          : pixmapImage(QPixmap::fromImage(image));
+}
+
+// Pixels of the area that differ by more than a glyph edge's antialiasing under another FreeType
+// build: more than 24 in a channel.
+inline int differingPixels(const QImage &a, const QImage &b, const QRect &area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            count += qAbs(qRed(p) - qRed(q)) > 24 || qAbs(qGreen(p) - qGreen(q)) > 24
+                || qAbs(qBlue(p) - qBlue(q)) > 24;
+        }
+    }
+    return count;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appmessage.h"
 #include "listview.h"
 #include "listviewsettingitems.h"
 #include "settings_hotspot_p.h"
@@ -33,14 +34,17 @@ public:
     ListViewLineEditItem *ssid() const { return row<ListViewLineEditItem>(3); }
     ListViewLineEditItem *password() const { return row<ListViewLineEditItem>(4); }
 
+    QString sbin(const QString &name) const { return shell.path("/usr/sbin/" + name); }
     QString hostapdConf() const { return shell.path("/configs/wireless/hostapd.conf"); }
     QString envFile() const { return shell.core.envInfoFileName(); }
-    void writeConf(const QString &file, const QByteArray &contents) { writeFile(file, contents); }
+    void writeConf(const QString &file, const QByteArray &contents)
+    {
+        QVERIFY(writeFile(file, contents));
+    }
     QVariant stored(const QString &file, const QString &key) const
     {
         return QSettings(file, QSettings::IniFormat).value(key);
     }
-    static QByteArray bytesOf(const QString &path) { return ::bytesOf(path); }
     static QStringList rowTexts(const ListView *list)
     {
         QStringList texts;
@@ -53,21 +57,11 @@ public:
     // /usr/sbin, runnable or not.
     void installStandIn(const QString &name, bool executable = true)
     {
-        const QString path = shell.path("/usr/sbin/" + name);
-        QFile::remove(path);
-        QDir().mkpath(QFileInfo(path).path());
-        QVERIFY(QFile::copy(QLatin1String(STAND_INS "/") + name, path));
-        QVERIFY(QFile::setPermissions(path,
-            QFile::ReadOwner | QFile::WriteOwner
-                | (executable ? QFile::ExeOwner : QFile::Permissions())));
+        QVERIFY(::installStandIn(sbin(name), executable));
     }
     // The hotspot script's stand-in, which records each run.
     void installRecorder() { installStandIn(QLatin1String("hotspot.sh")); }
-    int scriptRuns() const
-    {
-        QFile runs(shell.path("/usr/sbin/runs"));
-        return runs.open(QIODevice::ReadOnly) ? runs.readAll().count('\n') : 0;
-    }
+    int scriptRuns() const { return bytesOf(sbin("runs")).count('\n'); }
 
     // Loads, shows and focuses the screen as start() does, without blocking.
     void open()
@@ -78,11 +72,17 @@ public:
         list()->setFocus();
         QTRY_VERIFY(list()->hasFocus());
     }
+    // Opens the screen, flips the stored switch and fills in the name and the passphrase.
+    void openAndEdit(const QString &name, const QString &passphrase)
+    {
+        open();
+        tap(Qt::Key_Enter);
+        ssid()->setEditText(name);
+        password()->setEditText(passphrase);
+    }
     void tap(Qt::Key key, QWidget *target = nullptr)
     {
-        QWidget *to = target ? target : QApplication::focusWidget();
-        QTest::keyPress(to, key);
-        QTest::keyRelease(to, key);
+        QTest::keyClick(target ? target : QApplication::focusWidget(), key);
     }
     void softKey(int index) { tap(Qt::Key(Qt::Key_F11 + index), screen); }
 
@@ -91,30 +91,43 @@ public:
     QPointer<QObject> whenNoticeShows(std::function<void(Toast *)> action)
     {
         return new RunWhen(
-            screen, [this] { return visible(false, true) != nullptr; },
+            screen, [this] { return unseen() != nullptr; },
             [this, action] {
-                Toast *toast = visible(false, true);
+                Toast *toast = unseen();
                 m_seen.append(toast);
                 action(toast);
             });
     }
+    // The Wi-Fi service's answer to a save.
+    void answer(const QString &word)
+    {
+        screen->receiveMsg(QLatin1String("wifi2ui_Hotspot(str)"), AppMessage::payload(word));
+    }
     // Ends a notice as its own timeout would.
     static void expire(Toast *toast) { QVERIFY(QMetaObject::invokeMethod(toast, "timeout")); }
-    Toast *notice() const { return visible(false, false); }
+    // The result notices on show, or the progress ones.
+    QList<Toast *> shown(bool progress = false) const
+    {
+        QList<Toast *> toasts;
+        for (Toast *toast : screen->findChildren<Toast *>()) {
+            if (toast->isVisible() && (qobject_cast<ToastWait *>(toast) != nullptr) == progress)
+                toasts << toast;
+        }
+        return toasts;
+    }
+    Toast *notice() const { return shown().value(0); }
     QTimer *guard() const { return SettingsHotspotPrivate::guardTimer(screen); }
-    ToastWait *waitNotice() const { return static_cast<ToastWait *>(visible(true, false)); }
+    ToastWait *waitNotice() const { return static_cast<ToastWait *>(shown(true).value(0)); }
 
     TestShell shell;
     QPointer<SettingsHotspot> screen {new SettingsHotspot};
 
 private:
     template<typename Row> Row *row(int idx) const { return static_cast<Row *>(list()->item(idx)); }
-    Toast *visible(bool waitNotice, bool unseen) const
+    Toast *unseen() const
     {
-        const QList<Toast *> toasts = screen->findChildren<Toast *>();
-        for (Toast *toast : toasts) {
-            if (toast->isVisible() && (qobject_cast<ToastWait *>(toast) != nullptr) == waitNotice
-                && !(unseen && m_seen.contains(toast)))
+        for (Toast *toast : shown()) {
+            if (!m_seen.contains(toast))
                 return toast;
         }
         return nullptr;

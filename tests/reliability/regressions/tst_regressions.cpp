@@ -3,7 +3,6 @@
 #include "../testhooks.h"
 #include "screenfixture.h"
 
-#include "appmessage.h"
 #include "selectpopup.h"
 
 #include <QLineEdit>
@@ -83,14 +82,14 @@ private slots:
             QCOMPARE(validation->message(), QStringLiteral("Password is too short (8~63)"));
             guard->stop();
             QVERIFY(QMetaObject::invokeMethod(f->screen, "displayResult"));
-            for (Toast *toast : resultNotices())
+            for (Toast *toast : f->shown())
                 shownTogether << toast->message();
         });
         // Returns when the validation message's loop has ended.
         f->softKey(4);
         QCOMPARE(shownTogether, QStringList({"Failed\nPlease try again"}));
-        QCOMPARE(resultNotices().size(), 1);
-        QCOMPARE(resultNotices().first()->message(), QStringLiteral("Failed\nPlease try again"));
+        QCOMPARE(f->shown().size(), 1);
+        QCOMPARE(f->shown().first()->message(), QStringLiteral("Failed\nPlease try again"));
         // The failed save still points the user at the row to correct.
         QCOMPARE(f->list()->selectedIdx(), 4);
         QCOMPARE(f->password()->editText(), QStringLiteral("short"));
@@ -101,14 +100,13 @@ private slots:
         f->open();
         f->password()->setEditText(QStringLiteral("12345678"));
         f->softKey(4);
-        f->screen->receiveMsg(QStringLiteral("wifi2ui_Hotspot(str)"),
-            AppMessage::payload(QStringLiteral("invalid_passphrase")));
+        f->answer(QStringLiteral("invalid_passphrase"));
         QCOMPARE(f->notice()->message(), QStringLiteral("Failed"));
 
         f->ssid()->setEditText(QString());
         QList<int> shownCounts;
         f->whenNoticeShows([this, &shownCounts](Toast *validation) {
-            shownCounts << resultNotices().size();
+            shownCounts << f->shown().size();
             ScreenFixture::expire(validation);
         });
         f->softKey(4);
@@ -175,15 +173,6 @@ private slots:
     }
 
 private:
-    QList<Toast *> resultNotices() const
-    {
-        QList<Toast *> shown;
-        for (Toast *toast : f->screen->findChildren<Toast *>()) {
-            if (toast->isVisible() && !qobject_cast<ToastWait *>(toast))
-                shown << toast;
-        }
-        return shown;
-    }
     ScreenFixture *f = nullptr;
 };
 

@@ -16,34 +16,30 @@
 // lists, no guard running behind a hidden screen and no pile-up of processes.
 namespace ScreenInvariants {
 
-namespace detail {
-
-    // The notices, list and guard of one screen (not those of its sub-screen).
-    inline void checkScreen(QWidget *screen, const QString &name, QStringList *violations)
-    {
-        int shown = 0;
-        int waitShown = 0;
-        for (Toast *toast : screen->findChildren<Toast *>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (toast->isVisible())
-                ++(qobject_cast<ToastWait *>(toast) ? waitShown : shown);
-        }
-        if (shown > 1 || waitShown > 1)
-            *violations << QStringLiteral("%1 shows %2 result and %3 progress notices")
-                               .arg(name)
-                               .arg(shown)
-                               .arg(waitShown);
-        auto list = screen->findChild<ListView *>(QString(), Qt::FindDirectChildrenOnly);
-        if (!list || list->selectedIdx() < -1
-            || (list->itemSize() > 0 && list->selectedIdx() >= list->itemSize()))
-            *violations << name + QStringLiteral(" has no list or selects a row outside it");
-        const bool guarding = TestHooks::guarding(screen);
-        if (guarding && !screen->isVisible())
-            *violations << name + QStringLiteral(" is hidden with its guard running");
-        if (waitShown > 0 && !guarding)
-            *violations << name + QStringLiteral(" shows a progress notice with no guard running");
+// The notices, list and guard of one screen (not those of its sub-screen).
+inline void checkScreen(QWidget *screen, const QString &name, QStringList *violations)
+{
+    int shown = 0;
+    int waitShown = 0;
+    for (Toast *toast : screen->findChildren<Toast *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (toast->isVisible())
+            ++(qobject_cast<ToastWait *>(toast) ? waitShown : shown);
     }
-
-} // namespace detail
+    if (shown > 1 || waitShown > 1)
+        *violations << QStringLiteral("%1 shows %2 result and %3 progress notices")
+                           .arg(name)
+                           .arg(shown)
+                           .arg(waitShown);
+    auto list = screen->findChild<ListView *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!list || list->selectedIdx() < -1
+        || (list->itemSize() > 0 && list->selectedIdx() >= list->itemSize()))
+        *violations << name + QStringLiteral(" has no list or selects a row outside it");
+    const bool guarding = TestHooks::guarding(screen);
+    if (guarding && !screen->isVisible())
+        *violations << name + QStringLiteral(" is hidden with its guard running");
+    if (waitShown > 0 && !guarding)
+        *violations << name + QStringLiteral(" shows a progress notice with no guard running");
+}
 
 inline QStringList check(SettingsHotspot *screen)
 {
@@ -61,7 +57,7 @@ inline QStringList check(SettingsHotspot *screen)
     }
     if (popupsShown > 1)
         violations << QStringLiteral("%1 selection popups are shown").arg(popupsShown);
-    detail::checkScreen(screen, QStringLiteral("the settings screen"), &violations);
+    checkScreen(screen, QStringLiteral("the settings screen"), &violations);
 
     // Rows are set up by the load that every start does; a screen never started is not shown.
     auto list = screen->findChild<ListView *>(QString(), Qt::FindDirectChildrenOnly);
@@ -80,7 +76,7 @@ inline QStringList check(SettingsHotspot *screen)
     }
 
     if (auto info = screen->findChild<SettingsHotspotInfo *>()) {
-        detail::checkScreen(info, QStringLiteral("the devices screen"), &violations);
+        checkScreen(info, QStringLiteral("the devices screen"), &violations);
         // Each query and each disconnect replaces the one before.
         const int processes = info->findChildren<QProcess *>().size();
         if (processes > 2)

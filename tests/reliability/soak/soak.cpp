@@ -14,6 +14,7 @@
 #include "selectpopup.h"
 #include "status.h"
 #include "tail.h"
+#include "testfiles.h"
 #include "toast.h"
 
 #include <QApplication>
@@ -23,7 +24,6 @@
 #include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -39,28 +39,27 @@ namespace {
 // Deeper than this, events only close what is open, so the stack of modal loops stays bounded.
 const int maxNesting = 8;
 
-// Settings files as other owners left them. The screen owns only the keys of 'owned', each
-// with the values it may write; every other line must stay. Files without owned keys are
-// never written.
+// Settings files as other owners left them. The screen owns only the lines of the keys in
+// ownedLines (what it may write there is the save cycle's and the settings files' own tests');
+// every other line must stay.
 const struct
 {
     const char *path;
     const char *text;
-    QVector<QPair<QString, QString>> owned;
-} plantedFiles[] = {
-    {"/configs/envinfo.ini",
-        "[DISPLAY]\nBrightness=7\n[HOTSPOT]\nHOTSPOT=false\n[NETWORK]\nName=\"Desk, phone; 3F\"\n",
-        {{"HOTSPOT/HOTSPOT", "true|false"}}},
-    {"/configs/wireless/hostapd.conf",
-        "[RADIO]\ncountry_code=DE\n[STATION]\nssid=Caf\xc3\xa9\nwpa_passphrase=\"pa;ss, "
-        "w\\\"ord\"\n"
-        "[TETHERING]\ninterface=wlan1\nchannel=6\nwpa=2\nhw_mode=g\nieee80211n=1\n"
-        "ssid=Desk hotspot\nwpa_passphrase=secret-99\n",
-        {{"TETHERING/hw_mode", "[abg]"}, {"TETHERING/ieee80211n", "[01]"},
-            {"TETHERING/ssid", "(?s).{0,32}"}, {"TETHERING/wpa_passphrase", "(?s).{0,63}"}}},
-    {"/configs/sip/line_0.conf", "[LineInfo]\nLineNumber=2001\nDisplay=Front desk\n", {}},
-    {"/configs/settings.conf", "[Settings]\n24HourTime=true\n", {}},
-    {"/configs/system.conf", "[Menu_Password]\nenable=false\n[Security]\nCallLock=0\n", {}}};
+} plantedFiles[]
+    = {{"/configs/envinfo.ini",
+           "[DISPLAY]\nBrightness=7\n[HOTSPOT]\nHOTSPOT=false\n[NETWORK]\nName=\"Desk, "
+           "phone; 3F\"\n"},
+        {"/configs/wireless/hostapd.conf",
+            "[RADIO]\ncountry_code=DE\n[STATION]\nssid=Caf\xc3\xa9\nwpa_passphrase=\"pa;ss, "
+            "w\\\"ord\"\n"
+            "[TETHERING]\ninterface=wlan1\nchannel=6\nwpa=2\nhw_mode=g\nieee80211n=1\n"
+            "ssid=Desk hotspot\nwpa_passphrase=secret-99\n"},
+        {"/configs/sip/line_0.conf", "[LineInfo]\nLineNumber=2001\nDisplay=Front desk\n"},
+        {"/configs/settings.conf", "[Settings]\n24HourTime=true\n"},
+        {"/configs/system.conf", "[Menu_Password]\nenable=false\n[Security]\nCallLock=0\n"}};
+const char *const ownedLines[] = {"[HOTSPOT]HOTSPOT=", "[TETHERING]hw_mode=",
+    "[TETHERING]ieee80211n=", "[TETHERING]ssid=", "[TETHERING]wpa_passphrase="};
 
 // The lines of a settings file, each prefixed with its section, as a script reading the file
 // line by line sees them.
@@ -120,16 +119,14 @@ public:
     // Plants the device files and the stand-ins under a new device root.
     bool plant()
     {
-        bool ok = m_root.isValid() && QDir(root()).mkpath("usr/sbin");
+        bool ok = m_root.isValid();
         for (const auto &planted : plantedFiles) {
-            QFile file(root() + planted.path);
-            ok = ok && QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly)
-                && file.write(planted.text) > 0;
-            m_planted.insert(file.fileName(), planted.text);
+            ok = ok && writeFile(root() + planted.path, planted.text);
+            m_planted.insert(planted.path, planted.text);
         }
         QFile::remove(m_canary);
         return ok && setProgram("hotspot.sh", 0) && setProgram("hostapd_cli", 0)
-            && writeSbin("stations", stationOutput());
+            && writeFile(sbin("stations"), stationOutput());
     }
 
     // Loads the application as the shell does; the events begin with the event loop.
@@ -222,20 +219,11 @@ private:
         return screen() ? SettingsHotspotPrivate::devices(screen()) : nullptr;
     }
     QString sbin(const char *name) const { return root() + "/usr/sbin/" + name; }
-    bool writeSbin(const char *name, const QByteArray &text)
-    {
-        QFile out(sbin(name));
-        return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
-    }
     // 0: present, 1: missing, 2: not executable.
     bool setProgram(const char *name, int state)
     {
         QFile::remove(sbin(name));
-        return state == 1
-            || (QFile::copy(QStringLiteral(STAND_INS "/") + name, sbin(name))
-                && QFile::setPermissions(sbin(name),
-                    QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                        | (state == 0 ? QFileDevice::ExeOwner : QFileDevice::Permissions())));
+        return state == 1 || installStandIn(sbin(name), state == 0);
     }
 
     // Each event schedules the next one before it runs, so events keep coming while it waits in
@@ -343,36 +331,23 @@ private:
         return violations;
     }
 
-    // The settings files still parse and keep every line the screen does not own, the screen's
-    // keys hold values it may write, and no input reached a command line.
+    // The settings files keep every line the screen does not own, and no input reached a
+    // command line.
     QStringList checkDevice()
     {
         QStringList violations;
         for (const auto &planted : plantedFiles) {
-            QFile file(root() + planted.path);
-            const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : "<gone>";
-            if (text == m_planted.value(file.fileName()))
+            const QByteArray text = bytesOf(root() + planted.path);
+            if (text == m_planted.value(planted.path))
                 continue;
-            m_planted[file.fileName()] = text;
-            const QSettings settings(file.fileName(), QSettings::IniFormat);
-            if (planted.owned.isEmpty() || settings.status() != QSettings::NoError)
-                violations << file.fileName() + " was written or no longer parses";
+            m_planted[planted.path] = text;
             const QSet<QByteArray> lines = sectionLines(text);
             for (const QByteArray &line : sectionLines(planted.text)) {
-                const bool owned = std::any_of(planted.owned.cbegin(), planted.owned.cend(),
-                    [&](const QPair<QString, QString> &key) {
-                        return line.startsWith('[' + key.first.toLatin1().replace('/', "]") + '=');
-                    });
-                if (!owned && !lines.contains(line))
-                    violations << file.fileName() + " lost the line " + QString::fromUtf8(line);
-            }
-            for (const auto &key : planted.owned) {
-                const QString value = settings.value(key.first).toString();
-                if (settings.contains(key.first)
-                    && !QRegularExpression(QRegularExpression::anchoredPattern(key.second))
-                            .match(value)
-                            .hasMatch())
-                    violations << QStringLiteral("%1 holds \"%2\"").arg(key.first, value);
+                const auto owns = [&line](const char *key) { return line.startsWith(key); };
+                if (!lines.contains(line)
+                    && std::none_of(std::begin(ownedLines), std::end(ownedLines), owns))
+                    violations << QStringLiteral("%1 lost the line %2")
+                                      .arg(planted.path, QString::fromUtf8(line));
             }
         }
         static const QRegularExpression allowed(
@@ -511,9 +486,9 @@ private:
                     ? pick<QByteArray>({"quick", "fail", "hang"})
                     : pick<QByteArray>({"", "", "fail", "stderr", "huge", "endless", "hang"});
                 if (what[0] == 's')
-                    writeSbin(what, stationOutput());
+                    writeFile(sbin(what), stationOutput());
                 else if (QByteArray(what).endsWith(".mode"))
-                    writeSbin(what, mode);
+                    writeFile(sbin(what), mode);
                 else
                     setProgram(what, state);
             }},

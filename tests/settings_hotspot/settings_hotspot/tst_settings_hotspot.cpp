@@ -1,7 +1,6 @@
 #include "screenfixture.h"
 #include "testcompat.h"
 
-#include "appmessage.h"
 #include "selectpopup.h"
 #include "settings_hotspotinfo.h"
 
@@ -79,20 +78,13 @@ private slots:
             f->tap(Qt::Key(key), list);
         });
         f->tap(Qt::Key_Enter);
-        QTEST(choices(), "after");
+        QTEST(QString(f->frequency()->selectedText() + ' ' + f->mode()->selectedText()), "after");
     }
-    void savedClosesWithoutApplying()
+    // A result with no save pending neither closes the screen nor drops the user's edits.
+    void resultWithoutASave()
     {
-        // Toggling twice is no change either.
-        openWith("Office", "secret99");
-        f->tap(Qt::Key_Enter);
-        QTest::ignoreMessage(QtWarningMsg, "######## same data #########");
-        pressSave();
-        QCOMPARE(m_notices, QStringList({"Saved"}));
-        QVERIFY(!f->screen->isVisible());
-        // A result with no save pending neither closes the screen nor drops the user's edits.
         openWith("Lab", "12345678");
-        answer("on");
+        f->answer("on");
         QVERIFY(f->screen->isVisible() && !f->notice() && m_sent->isEmpty());
         QCOMPARE(f->ssid()->editText(), QStringLiteral("Lab"));
         QCOMPARE(f->scriptRuns(), 0);
@@ -106,16 +98,19 @@ private slots:
         f->writeConf(f->envFile(), "[HOTSPOT]\r\nHOTSPOT=TRUE\r\n");
         f->open();
         QCOMPARE(f->ssid()->editText().size(), 32);
+        // Toggling twice is no change either: "Saved", and the screen closes.
+        f->tap(Qt::Key_Enter);
+        f->tap(Qt::Key_Enter);
         QTest::ignoreMessage(QtWarningMsg, "######## same data #########");
         pressSave();
         QCOMPARE(m_notices, QStringList({"Saved"}));
+        QVERIFY(!f->screen->isVisible());
         f->open();
         f->tap(Qt::Key_Enter);
         f->softKey(4);
         QTRY_COMPARE(f->scriptRuns(), 1);
-        QCOMPARE(ScreenFixture::bytesOf(f->hostapdConf()), conf);
-        QCOMPARE(
-            ScreenFixture::bytesOf(f->envFile()), QByteArray("[HOTSPOT]\r\nHOTSPOT=false\r\n"));
+        QCOMPARE(bytesOf(f->hostapdConf()), conf);
+        QCOMPARE(bytesOf(f->envFile()), QByteArray("[HOTSPOT]\r\nHOTSPOT=false\r\n"));
     }
     void validation_data()
     {
@@ -209,7 +204,7 @@ private slots:
             f->guard()->stop();
             QVERIFY(QMetaObject::invokeMethod(f->screen, "displayResult"));
         } else {
-            answer(word);
+            f->answer(word);
         }
         QTRY_COMPARE(m_notices, QStringList {notice});
         QTRY_COMPARE(f->scriptRuns(), runs);
@@ -221,7 +216,7 @@ private slots:
         QVERIFY(!SettingsHotspotPrivate::devices(f->screen)->isVisible());
         // A late answer, after the guard gave up or a failure, belongs to no save.
         if (f->screen->isVisible()) {
-            answer("on");
+            f->answer("on");
             QVERIFY(m_notices.size() == 1 && f->screen->isVisible() && m_sent->size() == 1);
             QCOMPARE(storedSwitch(), QStringLiteral("false"));
         }
@@ -262,33 +257,18 @@ private slots:
                 m_notices << first->message();
                 if (intruder == 0) {
                     recordNotice();
-                    answer("on");
+                    f->answer("on");
                 } else if (intruder == 1) {
                     QVERIFY(QMetaObject::invokeMethod(f->screen, "displayResult"));
                 } else {
                     f->screen->end();
                 }
             });
-            answer("on");
+            f->answer("on");
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QCOMPARE(m_notices.value(0), QStringLiteral("Saved"));
             QVERIFY(f->screen && (!f->notice() || intruder == 1));
         }
-    }
-    // Switching off with a script that cannot start fails at once and puts the switch back on,
-    // so the next load does not claim a change that never ran (switching on, and more faults,
-    // in tst_faultinjection).
-    void saveThatCannotRun()
-    {
-        f->writeConf(f->envFile(), "[HOTSPOT]\nHOTSPOT=true\n");
-        openWith("Lab", "12345678");
-        QFile::remove(f->shell.path("/usr/sbin/hotspot.sh"));
-        pressSave();
-        QCOMPARE(f->notice() ? f->notice()->message() : QString(), QStringLiteral("Failed"));
-        QVERIFY(f->screen->isVisible() && !f->waitNotice() && !f->guard());
-        QCOMPARE(storedSwitch(), QStringLiteral("true"));
-        for (const QList<QVariant> &message : qAsConst(*m_sent))
-            QCOMPARE(message.at(2), QVariant(QByteArray(1, 1)));
     }
     // The script is started without a shell, so a device path with quotes and a command
     // substitution in it is just a path.
@@ -305,13 +285,9 @@ private slots:
     }
 
 private:
-    // Opens the screen, flips the stored switch and fills the name and the passphrase.
     void openWith(const QString &ssid, const QString &password)
     {
-        f->open();
-        f->tap(Qt::Key_Enter);
-        f->ssid()->setEditText(ssid);
-        f->password()->setEditText(password);
+        f->openAndEdit(ssid, password);
         m_sent->clear();
     }
     // Notes the next result notice and ends it as its timeout would.
@@ -328,14 +304,6 @@ private:
         QPointer<QObject> watch = recordNotice();
         f->softKey(4);
         delete watch;
-    }
-    void answer(const QString &word)
-    {
-        f->screen->receiveMsg("wifi2ui_Hotspot(str)", AppMessage::payload(word));
-    }
-    QString choices() const
-    {
-        return f->frequency()->selectedText() + ' ' + f->mode()->selectedText();
     }
     QString storedSwitch() const { return f->stored(f->envFile(), "HOTSPOT/HOTSPOT").toString(); }
     QStringList m_notices;

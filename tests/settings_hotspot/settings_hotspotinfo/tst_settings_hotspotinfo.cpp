@@ -27,7 +27,7 @@ private slots:
         // Records each call; ends as the file query.mode says (more faults in
         // tst_faultinjection).
         f->installStandIn("hostapd_cli");
-        write("stations", stations);
+        f->writeConf(f->sbin("stations"), stations);
         // As the shell has it: owned by the settings screen, whose translations it uses.
         m_info = SettingsHotspotPrivate::devices(f->screen);
     }
@@ -70,33 +70,8 @@ private slots:
         QCOMPARE(calls().size(), 1);
         f->shell.core.setLanguage(Core::German);
         m_info->receiveMsg("changedLanguage()", QByteArray());
-        QCOMPARE(tail()->funcButtonText(0), QStringLiteral("Neu laden"));
+        QCOMPARE(m_info->findChild<Tail *>()->funcButtonText(0), QStringLiteral("Neu laden"));
     }
-    // A tool that only complains, or never answers, is no empty access point (which the
-    // golden pictures show).
-    void failedQuery_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("error, exit code 0") << "stderr";
-        QTest::newRow("hang") << "hang";
-    }
-    void failedQuery()
-    {
-        QFETCH(QString, mode);
-        write("query.mode", mode.toLatin1());
-        m_info->show();
-        if (mode == "hang") {
-            QTRY_COMPARE(calls().size(), 1);
-            QTimer *timer = SettingsHotspotInfoPrivate::queryTimer(m_info);
-            QVERIFY(timer->isActive() && timer->interval() == 5000);
-            QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
-        }
-        QTRY_COMPARE(rows(), QStringList({"The hotspot is not answering"}));
-        QCOMPARE(tail()->funcButtonText(4), QStringLiteral("Cancel"));
-        key(Qt::Key_F15);
-        QVERIFY(!m_info->isVisible());
-    }
-
     void disconnect_data()
     {
         QTest::addColumn<QString>("answer");
@@ -164,25 +139,27 @@ private slots:
         QCOMPARE(shown.last(), secondAcknowledgement ? QStringLiteral("Failed") : "Disconnected");
         QVERIFY(m_info);
     }
+    // A query still running when the screen goes away is stopped by the screen, not left to
+    // QProcess's destructor, which warns.
     void destroyedWhileQuerying()
     {
-        write("query.mode", "hang");
+        f->writeConf(f->sbin("query.mode"), "hang");
         m_info->show();
         QTRY_COMPARE(calls().size(), 1);
+        static QStringList warnings;
+        const QtMessageHandler test = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &text) { warnings << text; });
         delete f->screen;
+        qInstallMessageHandler(test);
         QVERIFY(!m_info);
-        QCOMPARE(calls().size(), 1);
+        QVERIFY2(
+            warnings.filter("QProcess").isEmpty(), qPrintable(warnings.join(QStringLiteral("\n"))));
     }
 
 private:
-    QString sbin(const QString &name) const { return f->shell.path("/usr/sbin/" + name); }
-    void write(const QString &name, const QByteArray &contents)
-    {
-        f->writeConf(sbin(name), contents);
-    }
     QStringList calls() const
     {
-        QFile file(sbin("cli.calls"));
+        QFile file(f->sbin("cli.calls"));
         file.open(QIODevice::ReadOnly);
         return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
@@ -195,7 +172,6 @@ private:
     void key(Qt::Key key) { f->tap(key, m_info); }
     QTimer *guard() const { return SettingsHotspotInfoPrivate::guardTimer(m_info); }
     ListView *list() const { return m_info->findChild<ListView *>(); }
-    Tail *tail() const { return m_info->findChild<Tail *>(); }
     ScreenFixture *f = nullptr;
     QPointer<SettingsHotspotInfo> m_info;
 };

@@ -1,48 +1,17 @@
-#include "baseappinterface.h"
 #include "core.h"
 #include "hotspotconfig.h"
 #include "hotspotsettings.h"
 #include "messagerouter.h"
+#include "recordingapp.h"
+#include "renderprobe.h"
 #include "sandbox.h"
+#include "testfiles.h"
 
 #include <QImage>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-// Pixels that differ by more than a glyph edge's antialiasing under another FreeType build.
-int differingPixels(const QImage &a, const QImage &b, const QRect &area)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            count += qAbs(qRed(p) - qRed(q)) > 24 || qAbs(qGreen(p) - qGreen(q)) > 24
-                || qAbs(qBlue(p) - qBlue(q)) > 24;
-        }
-    }
-    return count;
-}
-
-class RecordingApplication : public QObject, public BaseAppInterface
-{
-    Q_OBJECT
-    Q_INTERFACES(BaseAppInterface)
-public:
-    explicit RecordingApplication(const QString &name, QObject *parent = nullptr)
-        : QObject(parent)
-        , BaseAppInterface(name, parent)
-    { }
-    bool start(QWidget *, void *) override { return true; }
-    bool end() override { return true; }
-    void receiveMsg(const QString &command, const QByteArray &) override { received << command; }
-    QStringList received;
-};
-
-} // namespace
 
 class tst_Simulator : public QObject
 {
@@ -55,11 +24,10 @@ private slots:
         QTemporaryDir dir;
         QSettings(dir.filePath("sandbox/configs/simulator.ini"), QSettings::IniFormat)
             .setValue("WifiService/AnswerDelayMs", 0);
-        QFile script(dir.filePath("walk.script"));
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("screenshot start.png\nkey OK\nkey F15\nuntil shown Toast 10000\n"
-                     "screenshot saved.png\nquit\n");
-        script.close();
+        const QString script = dir.filePath("walk.script");
+        QVERIFY(writeFile(script,
+            "screenshot start.png\nkey OK\nkey F15\nuntil shown Toast 10000\n"
+            "screenshot saved.png\nquit\n"));
         QProcess simulator;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -68,8 +36,7 @@ private slots:
         simulator.setProcessChannelMode(QProcess::MergedChannels);
         simulator.setWorkingDirectory(dir.path());
         simulator.start(SIMULATOR_PATH,
-            {"--sandbox", dir.filePath("sandbox"), "--script", script.fileName(), "--screenshots",
-                "shots"});
+            {"--sandbox", dir.filePath("sandbox"), "--script", script, "--screenshots", "shots"});
         QVERIFY(simulator.waitForFinished(60000));
         QVERIFY2(simulator.exitCode() == 0, simulator.readAll().constData());
         const QImage start(dir.filePath("shots/start.png")), saved(dir.filePath("shots/saved.png"));
@@ -89,11 +56,11 @@ private slots:
     // application; while it is closed its messages go to the settings screen.
     void routesToTheRightScreen()
     {
-        RecordingApplication app(QStringLiteral("settings_hotspot"));
+        RecordingApp app(QStringLiteral("settings_hotspot"));
         MessageRouter router(nullptr);
         router.setApplication(&app);
         router.route("settings_hotspotinfo", "wifi2ui_Hotspot_release_ack(str)", QByteArray());
-        auto inner = new RecordingApplication("settings_hotspotinfo", new QObject(&app));
+        auto inner = new RecordingApp("settings_hotspotinfo", new QObject(&app));
         router.route("settings_hotspotinfo", "changedLanguage()", QByteArray());
         router.route("settings_hotspot", "wifi2ui_Hotspot(str)", QByteArray());
         QCOMPARE(app.received,
@@ -132,11 +99,7 @@ private slots:
         QVERIFY(Sandbox(root.path()).prepare());
         Core core;
         core.setDeviceRoot(root.path());
-        HotspotConfig::Tethering values;
-        values.ssid = fields.at(0);
-        values.passphrase = fields.at(1);
-        values.hwMode = fields.at(2);
-        values.ieee80211n = 1;
+        const HotspotConfig::Tethering values {fields.at(2), 1, fields.at(0), fields.at(1)};
         QVERIFY(HotspotConfig::save(on, values,
             HotspotConfig::RadioChanged | HotspotConfig::SsidChanged
                 | HotspotConfig::PassphraseChanged));

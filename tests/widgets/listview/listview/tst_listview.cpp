@@ -258,7 +258,6 @@ private slots:
         QTest::addColumn<int>("selected");
         QTest::addColumn<QRect>("thumb");
 
-        QTest::newRow("exactly one page") << 5 << 0 << QRect();
         QTest::newRow("one more row") << 6 << 0 << QRect(472, 4, 6, 160);
         QTest::newRow("40 pixels at least") << 100 << 0 << QRect(472, 4, 6, 40);
         QTest::newRow("last of 100 ends at the bottom margin")
@@ -273,11 +272,10 @@ private slots:
         fill(m_list, QString(rows, QLatin1Char('p')));
         m_list->setLineRightMargin(10);
         m_list->setSelectedIdx(selected);
-        // The thumb is the only thing drawn right of the rows.
-        const QImage image = render();
+        // The thumb is the only thing drawn right of the rows (a list of one page has none, as the
+        // pictures show).
+        const QImage image = render(m_list, onScreen);
         QCOMPARE(RowCanvas::changed(image, QRect(470, 0, 10, 208)), thumb);
-        if (thumb.isNull())
-            return;
         // Translucent gray over the list's background, the same in every pixel.
         QImage expected(thumb.size(), image.format());
         expected.fill(RowCanvas::background);
@@ -383,11 +381,7 @@ private slots:
     }
 
 private:
-    void click(int key)
-    {
-        QTest::keyPress(m_list, Qt::Key(key));
-        QTest::keyRelease(m_list, Qt::Key(key));
-    }
+    void click(int key) { QTest::keyClick(m_list, Qt::Key(key)); }
     // Shows the list in an active window; the first paint places the rows and the editors.
     bool showActive()
     {
@@ -398,7 +392,6 @@ private:
         return QTest::qWaitForWindowActive(m_screen);
     }
     QLineEdit *focusedEditor() { return qobject_cast<QLineEdit *>(QApplication::focusWidget()); }
-    QImage render() { return ::render(m_list, onScreen); }
 
     Core *m_core = nullptr;
     KeyRecorder *m_screen = nullptr;

@@ -15,7 +15,6 @@ private slots:
         QTest::addColumn<QRect>("screen");
         QTest::addColumn<QPoint>("hidden");
         QTest::newRow("from below") << 1 << QRect(0, 0, 480, 272) << QPoint(0, 308);
-        QTest::newRow("from above, tall screen") << 2 << QRect(0, 0, 800, 600) << QPoint(0, -564);
         QTest::newRow("from the left, always 480")
             << 3 << QRect(0, 0, 800, 600) << QPoint(-480, 36);
     }
