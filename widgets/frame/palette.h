@@ -57,6 +57,15 @@ inline QColor editorText()
 {
     return QColor(255, 255, 255);
 }
+// The soft keys' labels, and a label while its key is held down.
+inline QColor softKeyText()
+{
+    return QColor(255, 255, 255);
+}
+inline QColor pressedSoftKeyText()
+{
+    return QColor(0xae, 0xae, 0xae);
+}
 // Values of the row kinds: white on a selected row, gray otherwise.
 inline QColor value()
 {

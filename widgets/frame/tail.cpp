@@ -3,6 +3,7 @@
 
 #include "core.h"
 #include "keyinjector.h"
+#include "palette.h"
 
 #include <QDebug>
 #include <QKeyEvent>
@@ -34,9 +35,6 @@ int keyToIndex(int key)
 const int pressedLeft[5] = {0, 96, 192, 289, 385};
 const int pressedRight[5] = {94, 190, 287, 383, 479};
 const int separatorX[4] = {95, 191, 288, 384};
-
-const QColor textColor(0xff, 0xff, 0xff);
-const QColor pressedTextColor(0xae, 0xae, 0xae);
 
 const int textPointSize = 18;
 const int smallestPointSize = 13;
@@ -290,7 +288,7 @@ void Tail::paintButton(int idx)
         return;
     QColor color = m_buttonColors[idx];
     if (!color.isValid())
-        color = btn->isDown() ? pressedTextColor : textColor;
+        color = btn->isDown() ? WidgetPalette::pressedSoftKeyText() : WidgetPalette::softKeyText();
     painter.setPen(color);
     painter.drawText(btn->rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text);
 }
